@@ -1,0 +1,60 @@
+#pragma once
+// The astronomical engine. Its procedures take no arguments and return
+// nothing: they read and write the observation state and write their results
+// as texts into the window's fields, by the fields' names.
+#include "FieldStore.h"
+#include "ObservationState.h"
+
+namespace tessaly {
+
+class Engine {
+ public:
+  Engine(ObservationState& state, FieldStore& fields) : s(state), w(fields) {}
+
+  ObservationState& state() { return s; }
+  FieldStore& fields() { return w; }
+
+  // Time scales.
+  void DayOfYear();
+  // Numeric helpers.
+  void Kepler();
+  void UnAtn();
+  // The Moon's ecliptic and equatorial place for TCent.
+  void MoonEcl();
+  // Everything shown for the moment of observation.
+  void MAINCALC();
+  // The day's moonrise, moonset and culminations.
+  void RISESETCULM();
+  // The two principal phases around the moment and the Moon's age.
+  void PhaseMoon();
+  void PhasePlus();
+  void NewFull();
+  void OneThree();
+
+  // Input conversion of the observer: reads the zone and position fields and
+  // turns the position into hours east and radians north.
+  void readObserver();
+
+ private:
+  // Shared time-scale steps, used by MAINCALC and RISESETCULM.
+  void julianDateOfMoment();
+  void showJulianDate();
+  void julianDateAtLocalMidnight();
+  void sunFromDate();
+  void localSiderealTime(double utHour);
+  void showSiderealTime();
+  // Shared horizon formulas: SinAlt, AltGeo and the north-based AzDeg from
+  // LST, MoonRA, MoonDec and ObsLat. False when the azimuth cannot be formed.
+  bool horizon();
+  void showRightAscension();
+  void showDeclination();
+  void showAltitudeAndAzimuth(bool azimuthFormed);
+  void refraction();
+  void showSizeAndDistance();
+  void showPhase(int slot, double lunationOffset);
+
+  ObservationState& s;
+  FieldStore& w;
+};
+
+}  // namespace tessaly

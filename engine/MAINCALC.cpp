@@ -1,0 +1,123 @@
+// Every circumstance of the Moon shown for the moment of observation.
+#include <cmath>
+
+#include "Engine.h"
+#include "NumberText.h"
+#include "WholeNumber.h"
+
+namespace tessaly {
+
+void Engine::sunFromDate() {
+  s.TermD = s.JDShort - 44238.5;
+  double n = (360 / 365.2422) * s.TermD;
+  n = (n / 360 - Int(n / 360)) * 360;
+  s.SunN = n;
+  double m = n - 3.762863;
+  if (m < 0) m += 360;
+  s.MeanAnom = m * s.Rad;
+  Kepler();
+  s.TermB = std::sqrt(1.0167086 / 0.9832914) * std::tan(s.EccAnom / 2);
+  s.SunTrue = std::atan(s.TermB) * 360 / s.Pi;
+  s.SunLon = s.SunTrue + 282.596403;
+  while (s.SunLon >= 360) s.SunLon -= 360;
+  while (s.SunLon < 0) s.SunLon += 360;
+}
+
+void Engine::showRightAscension() {
+  // A display of 60 seconds moves the value on by about half a second, which
+  // the hour angle then uses too.
+  for (;;) {
+    s.RaH = Int(s.MoonRA);
+    s.RaM = (s.MoonRA - s.RaH) * 60;
+    s.RaS = (s.RaM - Int(s.RaM)) * 60;
+    if (Int(s.RaS + 0.5) != 60) break;
+    s.MoonRA += 0.00014;
+  }
+  w.setText("RAHour", numberText(s.RaH));
+  w.setText("RAMin", numberText(Int(s.RaM)));
+  w.setText("RASec", numberText(Int(s.RaS + 0.5)));
+}
+
+void Engine::showDeclination() {
+  for (;;) {
+    s.DecD = Fix(s.MoonDec);
+    s.DecM = std::fabs(s.MoonDec - s.DecD) * 60;
+    s.DecS = (s.DecM - Int(s.DecM)) * 60;
+    if (Int(s.DecS + 0.5) != 60) break;
+    s.MoonDec += 0.00014;
+  }
+  // The sign stands apart: the degrees are 0 between -1 and 0.
+  w.setText("Label33", s.MoonDec < 0 ? "-" : "");
+  w.setText("DeclGrad", numberText(std::fabs(s.DecD)));
+  w.setText("DeclMin", numberText(Int(s.DecM)));
+  w.setText("DeclSec", numberText(Int(s.DecS + 0.5)));
+}
+
+void Engine::showAltitudeAndAzimuth(bool azimuthFormed) {
+  s.AzDeg = s.AzDeg + s.azimuthOffset();
+  if (s.AzDeg > 360) s.AzDeg -= 360;
+  s.ZenDist = 90 - s.AltGeo;
+  w.setText("AltTrue", numberText(CInt(s.AltGeo * 10) / 10));
+  const double latitude = s.ObsLat / s.Rad;
+  if (latitude == 90 || latitude == -90 || !azimuthFormed)
+    w.setText("AzimTrue", "- - - - - -");
+  else
+    w.setText("AzimTrue", numberText(CInt(s.AzDeg * 10) / 10));
+}
+
+void Engine::refraction() {
+  const double z = s.ZenDist, h = s.AltGeo;
+  double r;
+  if (z <= 85) {
+    const double t = std::tan(z * s.Rad);
+    s.TanZ = t;
+    r = (58.16 * t - 0.067 * std::pow(t, 3)) + 0.000086 * std::pow(t, 5);
+  } else if (z <= 90.575) {
+    r = (((0.711 * h - 12.79) * h + 103.4) * h - 518.2) * h + 1735;
+  } else {
+    r = -20.774 / std::tan(h * s.Rad);
+  }
+  s.RefrSec = r;
+  s.ZenApp = z - r / 3600;
+  s.AppAlt = 90 - s.ZenApp;
+  w.setText("AltApp", s.AppAlt < 0 ? "--------" : numberText(Fix(s.AppAlt * 10 + 0.5) / 10));
+}
+
+void Engine::showSizeAndDistance() {
+  s.DiamArc = (2 * (s.MoonPar * 0.272476 * 60)) *
+              (1 + std::sin(s.MoonPar * s.Rad) * std::sin(s.AppAlt * s.Rad));
+  w.setText("LongSun", numberText(Int(s.MoonLon * 10000) / 10000));
+  w.setText("LatLuna", numberText(Int(s.MoonLat * 10000) / 10000));
+  s.DistKm = 6378.14 / std::sin(s.MoonPar * s.Rad);
+  w.setText("Distkm", numberText(Int(s.DistKm)));
+  w.setText("DistPer", numberText(Int(s.DistKm / 384400 * 1000) / 10));
+  for (;;) {
+    s.DiamSecs = static_cast<std::int16_t>(CInt((s.DiamArc - Int(s.DiamArc)) * 60));
+    if (s.DiamSecs != 60) break;
+    s.DiamArc += 0.0084;
+  }
+  w.setText("DiamMin", numberText(Int(s.DiamArc)));
+  w.setText("DiamSec", numberText(double(s.DiamSecs)));
+}
+
+void Engine::MAINCALC() {
+  DayOfYear();
+  julianDateOfMoment();
+  showJulianDate();
+  julianDateAtLocalMidnight();
+  localSiderealTime(s.UTHour);
+  showSiderealTime();
+  sunFromDate();
+  MoonEcl();
+  s.IllumPct = (1 - std::cos((s.MoonLon - s.SunLon) * s.Rad)) * 50;
+  w.setText("Fraction", numberText(Int(s.IllumPct * 10 + 0.5) / 10));
+  showRightAscension();
+  showDeclination();
+  showAltitudeAndAzimuth(horizon());
+  refraction();
+  showSizeAndDistance();
+  PhaseMoon();
+  w.setText("Label37", numberText(Int(s.MoonAge * 1000 + 0.5) / 1000));
+}
+
+}  // namespace tessaly

@@ -1,0 +1,44 @@
+#include "PhaseDateText.h"
+
+#include <cmath>
+#include <cstdint>
+
+#include "NumberText.h"
+
+namespace tessaly {
+namespace {
+
+struct CivilDate {
+  std::int64_t year;
+  int month, day;
+};
+
+// Proleptic Gregorian date of a day count from 1970-01-01.
+CivilDate civilFromDays(std::int64_t z) {
+  z += 719468;
+  const std::int64_t era = (z >= 0 ? z : z - 146096) / 146097;
+  const std::int64_t doe = z - era * 146097;
+  const std::int64_t yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
+  const std::int64_t doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
+  const std::int64_t mp = (5 * doy + 2) / 153;
+  const int day = static_cast<int>(doy - (153 * mp + 2) / 5 + 1);
+  const int month = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
+  return {yoe + era * 400 + (month <= 2), month, day};
+}
+
+constexpr std::int64_t kSerialZeroFrom1970 = -25569;  // 1899-12-30
+
+}  // namespace
+
+std::string phaseDateText(double serial) {
+  const double seconds = std::floor(serial * 86400 + 0.5);
+  const double days = std::floor(seconds / 86400);
+  const auto secondOfDay = static_cast<std::int64_t>(seconds - days * 86400);
+  const CivilDate date = civilFromDays(static_cast<std::int64_t>(days) + kSerialZeroFrom1970);
+  const auto hour = static_cast<double>(secondOfDay / 3600);
+  const auto minute = static_cast<double>(secondOfDay % 3600 / 60);
+  return numberText(double(date.day)) + "." + numberText(double(date.month)) + "." +
+         std::to_string(date.year) + signedNumberText(hour) + ":" + numberText(minute);
+}
+
+}  // namespace tessaly

@@ -1,0 +1,10 @@
+#pragma once
+#include <string>
+
+namespace tessaly {
+
+// "D.M.YYYY H:M" of a count of days since 1899-12-30 00:00, rounded to the
+// nearest second first so that 23:59:59.8 shows the next day's 0:0.
+std::string phaseDateText(double serial);
+
+}  // namespace tessaly

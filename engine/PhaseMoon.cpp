@@ -1,0 +1,99 @@
+// The two principal phases around the moment and the Moon's age.
+#include <cmath>
+#include <string_view>
+
+#include "Engine.h"
+#include "NumberReading.h"
+#include "PhaseDateText.h"
+#include "PhaseSeries.h"
+#include "WholeNumber.h"
+
+namespace tessaly {
+namespace {
+
+template <std::size_t N>
+double correction(const std::array<PhaseTerm, N>& terms, const ObservationState& s) {
+  double sum = 0;
+  for (const PhaseTerm& t : terms) {
+    const double argument = s.PhaseSunM * t.m + s.PhaseMoonM * t.mPrime + s.PhaseF * t.f;
+    sum += (t.coefficient + t.perCentury * s.PhaseT) * std::sin(argument);
+  }
+  return sum;
+}
+
+struct PhaseName {
+  std::string_view english, russian;
+};
+
+// By lunation offset in quarters: new, first quarter, full, last quarter.
+constexpr PhaseName kPhaseNames[4] = {
+    {"New Moon", "Новолуние"},
+    {"1 Quarter", "1 четверть"},
+    {"Full Moon", "Полнолуние"},
+    {"3 Quarter", "3 четверть"},
+};
+
+}  // namespace
+
+void Engine::PhasePlus() {
+  const double k = s.PhaseK;
+  const double T = k / 1236.85;
+  s.PhaseT = T;
+  s.PhaseJD = 2415020.75933 + 29.53058868 * k + 0.0001178 * std::pow(T, 2) -
+              0.000000155 * std::pow(T, 3);
+  s.PhaseJD += 0.00033 * std::sin((166.56 + 132.87 * T - 0.009173 * std::pow(T, 2)) * s.Rad);
+  const double m = 359.2242 + 29.10535608 * k - 0.0000333 * std::pow(T, 2) - 0.00000347 * std::pow(T, 3);
+  const double mPrime = 306.0253 + 385.81691806 * k + 0.0107306 * std::pow(T, 2) + 0.00001236 * std::pow(T, 3);
+  const double f = 21.2964 + 390.67050646 * k - 0.0016528 * std::pow(T, 2) - 0.00000239 * std::pow(T, 3);
+  auto reduced = [this](double x) {
+    s.PhaseRev = x / 360;
+    return (s.PhaseRev - Int(s.PhaseRev)) * 360 * s.Rad;
+  };
+  s.PhaseSunM = reduced(m);
+  s.PhaseMoonM = reduced(mPrime);
+  s.PhaseF = reduced(f);
+}
+
+void Engine::NewFull() { s.PhaseJD += correction(kNewFullTerms, s); }
+
+void Engine::OneThree() { s.PhaseJD += correction(kQuarterTerms, s); }
+
+void Engine::showPhase(int slot, double lunationOffset) {
+  s.PhaseK = single(Int(s.LunK) + lunationOffset);
+  PhasePlus();
+  const int quarter = static_cast<int>(lunationOffset * 4) % 4;
+  if (quarter % 2 == 0) {
+    NewFull();
+  } else {
+    OneThree();
+    const double m = s.PhaseSunM, mPrime = s.PhaseMoonM;
+    if (quarter == 1)
+      s.PhaseJD = s.PhaseJD + 0.0028 - 0.0004 * std::cos(m) + 0.0003 * std::cos(mPrime);
+    else
+      s.PhaseJD = s.PhaseJD - 0.0028 + 0.0004 * std::cos(m) - 0.0003 * std::cos(mPrime);
+  }
+  s.PhaseJD = (s.PhaseJD - 2415018.5) + s.TZone / 24.0;
+  const std::string index = std::to_string(slot);
+  w.setText("DatePhase" + index, phaseDateText(s.PhaseJD));
+  const PhaseName& name = kPhaseNames[quarter];
+  w.setText("Phase" + index, w.text("Label25") == "Moon Phases" ? name.english : name.russian);
+}
+
+void Engine::PhaseMoon() {
+  DayOfYear();
+  s.YearFrac = single(s.InYear + (s.DayUT + s.DoyBase) / 365.25);
+  s.LunK = single((s.YearFrac - 1900.0) * 12.3685);
+  const double n = Int(s.LunK);
+  s.PhaseK = single(n);
+  PhasePlus();
+  NewFull();
+  s.MoonAge = numberOf(w.text("JulianDate")) - s.PhaseJD;
+  if (s.MoonAge < 0) s.MoonAge += 29.5306;
+
+  const double f = s.LunK - n;
+  const double first = f < 0.25 ? 0 : f < 0.5 ? 0.25 : f < 0.75 ? 0.5 : 0.75;
+  showPhase(1, first);
+  showPhase(2, first + 0.25);
+}
+
+}  // namespace tessaly

@@ -1,0 +1,84 @@
+#include "Calculate.h"
+
+#include <cmath>
+#include <string_view>
+
+#include "LocationCheck.h"
+#include "Messages.h"
+#include "NumberReading.h"
+#include "WholeNumber.h"
+
+namespace tessaly {
+namespace {
+
+struct DateTimeCheck {
+  std::string_view field;
+  double low, high;
+  const char* message;
+  double ObservationState::*target;
+};
+
+constexpr DateTimeCheck kChecks[] = {
+    {"TimeHour", 0, 23, messages::kHours, &ObservationState::InHour},
+    {"TimeMin", 0, 59, messages::kMinutes, &ObservationState::InMin},
+    {"TimeSec", 0, 59, messages::kSeconds, &ObservationState::InSec},
+    {"DateDay", 1, 31, messages::kDay, &ObservationState::InDay},
+    {"DateMonth", 1, 12, messages::kMonth, &ObservationState::InMonth},
+};
+
+bool isLeapYear(double year) {
+  const double y = CInt(year);
+  if (y == 1700 || y == 1800 || y == 1900 || y == 2100) return false;
+  return std::fmod(y, 4) == 0;
+}
+
+void correctDayOfMonth(ObservationState& s, FieldStore& w) {
+  auto setDay = [&](double day, const char* text) {
+    s.InDay = day;
+    w.setText("DateDay", text);
+  };
+  const double m = s.InMonth;
+  if ((m == 4 || m == 6 || m == 9 || m == 11) && s.InDay == 31) setDay(30, "30");
+  const bool leap = isLeapYear(s.InYear);
+  s.LeapKey = leap ? 62 : 63;
+  if (leap && m == 2 && s.InDay > 29) setDay(29, "29");
+  if (!leap && m == 2 && s.InDay > 28) setDay(28, "28");
+}
+
+}  // namespace
+
+bool Command2_Click(Engine& engine, MessageSink& messages) {
+  ObservationState& s = engine.state();
+  FieldStore& w = engine.fields();
+  if (!checkLocation(engine, messages, kCalculateLatitudeBound)) return false;
+
+  bool fits[std::size(kChecks)];
+  for (std::size_t i = 0; i < std::size(kChecks); ++i) {
+    const NumberReading r = readNumber(w.text(kChecks[i].field));
+    s.*kChecks[i].target = r.value;
+    fits[i] = !r.overflow;
+  }
+  const NumberReading year = readNumber(w.text("DateYear"));
+  s.InYear = year.value;
+  for (std::size_t i = 0; i < std::size(kChecks); ++i) {
+    const double v = s.*kChecks[i].target;
+    if (!fits[i] || v > kChecks[i].high || v < kChecks[i].low) {
+      messages.showMessage(kChecks[i].message);
+      return false;
+    }
+  }
+  correctDayOfMonth(s, w);
+  if (year.overflow || s.InYear < 1700 || s.InYear > 2100) {
+    messages.showMessage(messages::kYear);
+    return false;
+  }
+
+  engine.RISESETCULM();
+  s.UTHour = s.InHour + s.InMin / 60 + s.InSec / 3600 - s.TZone;
+  s.DayUT = s.InDay + s.UTHour / 24;
+  engine.PhaseMoon();
+  engine.MAINCALC();
+  return true;
+}
+
+}  // namespace tessaly

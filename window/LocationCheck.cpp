@@ -1,0 +1,70 @@
+#include "LocationCheck.h"
+
+#include <limits>
+#include <string_view>
+
+#include "Messages.h"
+#include "NumberReading.h"
+#include "NumberText.h"
+#include "WholeNumber.h"
+
+namespace tessaly {
+namespace {
+
+// A field's number, or an overflow that its check will reject in its turn.
+struct FieldValue {
+  double value;
+  bool fits;
+};
+
+FieldValue readDouble(FieldStore& w, std::string_view field) {
+  const NumberReading r = readNumber(w.text(field));
+  if (r.overflow) return {0, false};
+  w.setText(field, numberText(r.value));
+  return {r.value, true};
+}
+
+FieldValue readSingle(FieldStore& w, std::string_view field, float& target) {
+  const NumberReading r = readNumber(w.text(field));
+  if (r.overflow || std::fabs(r.value) > std::numeric_limits<float>::max()) return {0, false};
+  target = single(r.value);
+  w.setText(field, numberText(target));
+  return {target, true};
+}
+
+bool within(const FieldValue& v, double low, double high) {
+  return v.fits && v.value >= low && v.value <= high;
+}
+
+}  // namespace
+
+bool checkLocation(Engine& engine, MessageSink& messages, double latitudeBound) {
+  ObservationState& s = engine.state();
+  FieldStore& w = engine.fields();
+  const FieldValue longDeg = readDouble(w, "LongGrad");
+  s.ObsLong = longDeg.value;
+  const FieldValue longMin = readSingle(w, "LongMin", s.ObsLongMin);
+  const FieldValue latDeg = readDouble(w, "LatGrad");
+  s.ObsLat = latDeg.value;
+  const FieldValue latMin = readSingle(w, "LatMin", s.ObsLatMin);
+  const FieldValue zone = readSingle(w, "Timezon", s.TZone);
+
+  auto fail = [&](const char* text) {
+    messages.showMessage(text);
+    return false;
+  };
+  if (!within(zone, -12, 12)) return fail(messages::kTimezone);
+  if (!within(longMin, 0, 59.99f)) return fail(messages::kLongitude);
+  if (!within(latMin, 0, 59.99f)) return fail(messages::kLatitude);
+  s.ObsLat = (s.ObsLatMin / 60.0 + s.ObsLat) * s.Rad;
+  s.ObsLong = (s.ObsLongMin / 60.0 + s.ObsLong) / 15;
+  if (w.topEntry("List1") == 1) s.ObsLong = -s.ObsLong;
+  if (w.topEntry("List2") == 1) s.ObsLat = -s.ObsLat;
+  if (!longDeg.fits || !within({s.ObsLong, true}, -12, 12)) return fail(messages::kLongitude);
+  if (!latDeg.fits || !within({s.ObsLat, true}, -latitudeBound, latitudeBound))
+    return fail(messages::kLatitude);
+  s.MidFrac = 0.5 - s.TZone / 24.0;
+  return true;
+}
+
+}  // namespace tessaly

@@ -1,0 +1,17 @@
+#pragma once
+#include "Engine.h"
+#include "MessageSink.h"
+
+namespace tessaly {
+
+// Latitude bounds in radians: Calculate refuses 90 degrees 0.01 minutes,
+// the real-time tick accepts it.
+inline constexpr double kCalculateLatitudeBound = 1.5707963268;
+inline constexpr double kTickLatitudeBound = 1.5708;
+
+// Reads, rewrites and checks the location and zone fields and converts them
+// into the state; on the first failed check shows its message and returns
+// false.
+bool checkLocation(Engine& engine, MessageSink& messages, double latitudeBound);
+
+}  // namespace tessaly
