@@ -1,10 +1,10 @@
 // The two principal phases around the moment and the Moon's age.
 #include <cmath>
-#include <string_view>
 
 #include "Engine.h"
 #include "NumberReading.h"
 #include "PhaseDateText.h"
+#include "PhaseNames.h"
 #include "PhaseSeries.h"
 #include "WholeNumber.h"
 
@@ -20,18 +20,6 @@ double correction(const std::array<PhaseTerm, N>& terms, const ObservationState&
   }
   return sum;
 }
-
-struct PhaseName {
-  std::string_view english, russian;
-};
-
-// By lunation offset in quarters: new, first quarter, full, last quarter.
-constexpr PhaseName kPhaseNames[4] = {
-    {"New Moon", "Новолуние"},
-    {"1 Quarter", "1 четверть"},
-    {"Full Moon", "Полнолуние"},
-    {"3 Quarter", "3 четверть"},
-};
 
 }  // namespace
 

@@ -1,42 +1,62 @@
-// Every reference Calculate case, text for text.
+// Every reference case, text for text, through the handlers the window runs.
 #include <gtest/gtest.h>
 
-#include "Calculate.h"
+#include "Fakes.h"
 #include "GoldenCases.h"
-#include "MemoryFieldStore.h"
 
 namespace tessaly {
 namespace {
 
-struct RecordedMessages : MessageSink {
-  std::vector<std::string> shown;
-  void showMessage(std::string_view text) override { shown.emplace_back(text); }
-};
+using testing::FormFixture;
+using testing::GoldenCase;
 
-TEST(GoldenCalculate, EveryCaseMatchesTextForText) {
+// Puts the case's texts and choices into the window as a user would have left
+// them.
+void enterCase(MainForm& form, const GoldenCase& c) {
+  setAngleConstants(form.state());
+  if (c.lang == "ru") form.SetRussianCaptions();
+  for (const auto& [name, text] : c.inputs) form.model().setText(name, text);
+  form.model().selectEntry("List1", c.list1);
+  form.model().selectEntry("List2", c.list2);
+  form.state().AzimShift = c.azimShift;
+}
+
+void expectOutcome(const FormFixture& f, const GoldenCase& c) {
+  if (c.message) {
+    ASSERT_EQ(f.messages.shown.size(), 1u);
+    EXPECT_EQ(f.messages.shown[0], *c.message);
+  } else {
+    EXPECT_TRUE(f.messages.shown.empty()) << f.messages.shown[0];
+  }
+  ASSERT_FALSE(c.expected.empty());
+  for (const auto& [name, text] : c.expected) EXPECT_EQ(f.form.model().text(name), text) << name;
+}
+
+TEST(GoldenCases, EveryCalculateMatchesTextForText) {
   const auto cases = testing::loadGoldenCases("calc-public.jsonl");
   ASSERT_FALSE(cases.empty());
   for (const auto& c : cases) {
     SCOPED_TRACE("calc-public.jsonl line " + std::to_string(c.line));
-    MemoryFieldStore fields;
-    for (const auto& [name, text] : c.inputs) fields.setText(name, text);
-    fields.selectEntry("List1", c.list1);
-    fields.selectEntry("List2", c.list2);
-    fields.setText("Label25", c.lang == "en" ? "Moon Phases" : "Фазы Луны");
-    ObservationState state;
-    setAngleConstants(state);
-    state.AzimShift = c.azimShift;
-    Engine engine(state, fields);
-    RecordedMessages messages;
-    Command2_Click(engine, messages);
-    if (c.message) {
-      ASSERT_EQ(messages.shown.size(), 1u);
-      EXPECT_EQ(messages.shown[0], *c.message);
-    } else {
-      EXPECT_TRUE(messages.shown.empty()) << messages.shown[0];
-    }
-    ASSERT_FALSE(c.expected.empty());
-    for (const auto& [name, text] : c.expected) EXPECT_EQ(fields.text(name), text) << name;
+    FormFixture f;
+    enterCase(f.form, c);
+    f.form.model().setSelected("Option2", true);
+    f.form.Command2_Click();
+    expectOutcome(f, c);
+  }
+}
+
+TEST(GoldenCases, EveryTickMatchesTextForText) {
+  const auto cases = testing::loadGoldenCases("tick-public.jsonl");
+  ASSERT_FALSE(cases.empty());
+  for (const auto& c : cases) {
+    SCOPED_TRACE("tick-public.jsonl line " + std::to_string(c.line));
+    ASSERT_TRUE(c.clock);
+    FormFixture f;
+    enterCase(f.form, c);
+    const auto& k = *c.clock;
+    f.clock.reading = {k.day, k.month, k.year, k.hour, k.minute, k.second, k.secondsSinceMidnight};
+    f.form.Timer1_Timer();
+    expectOutcome(f, c);
   }
 }
 

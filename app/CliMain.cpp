@@ -1,0 +1,93 @@
+// tessaly-cli: the window's Calculate from a terminal or a script. It starts
+// the way the window starts (saved place, language and azimuth reference),
+// switches to manual mode, enters the options into the fields and presses
+// Calculate.
+#include <cstdio>
+#include <iostream>
+#include <optional>
+#include <stdexcept>
+
+#include "CliOptions.h"
+#include "CliReport.h"
+#include "MainForm.h"
+#include "NumberText.h"
+
+namespace {
+
+using namespace tessaly;
+
+struct FirstMessage : MessageSink {
+  std::optional<std::string> text;
+  void showMessage(std::string_view message) override {
+    if (!text) text = std::string(message);
+  }
+};
+
+struct NoExit : ProgramExit {
+  void endProgram() override {}
+};
+
+void enter(WindowModel& w, const cli::FieldTexts& texts) {
+  for (const auto& [field, text] : texts) w.setText(field, text);
+}
+
+std::string wholeText(int value) { return numberText(static_cast<double>(value)); }
+
+void applyOptions(MainForm& form, const cli::Options& o, const ClockReading& now) {
+  WindowModel& w = form.model();
+  if (o.lang) o.lang == "en" ? form.me1_9_Click() : form.me1_10_Click();
+  if (o.azimuth)
+    form.menuItemChosen(*o.azimuth == "north" ? "me1_12" : *o.azimuth == "south" ? "me1_13" : "me1_14");
+  enter(w, o.date ? cli::dateFields(*o.date)
+                  : cli::FieldTexts{{"DateDay", wholeText(now.day)}, {"DateMonth", wholeText(now.month)},
+                                    {"DateYear", wholeText(now.year)}});
+  enter(w, o.time ? cli::timeFields(*o.time)
+                  : cli::FieldTexts{{"TimeHour", wholeText(now.hour)}, {"TimeMin", wholeText(now.minute)},
+                                    {"TimeSec", wholeText(now.second)}});
+  if (o.zone) w.setText("Timezon", *o.zone);
+  int entry = 0;
+  if (o.lon) {
+    enter(w, cli::angleFields(*o.lon, "LongGrad", "LongMin", 'E', 'W', entry));
+    w.selectEntry("List1", entry);
+  }
+  if (o.lat) {
+    enter(w, cli::angleFields(*o.lat, "LatGrad", "LatMin", 'N', 'S', entry));
+    w.selectEntry("List2", entry);
+  }
+  for (const auto& [field, text] : o.sets) w.setText(field, text);
+}
+
+int run(const cli::Options& o) {
+  SystemClock clock;
+  FirstMessage message;
+  NoExit exit;
+  MainForm form(clock, message, exit);
+  form.Form_Load();
+  form.model().setSelected("Option2", true);
+  applyOptions(form, o, clock.now());
+  form.Command2_Click();
+  if (o.json) std::cout << cli::jsonReport(form.model(), message.text);
+  if (message.text) {
+    std::cerr << *message.text << '\n';
+    return 2;
+  }
+  if (!o.json) std::cout << cli::textReport(form.model());
+  return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  cli::Options options;
+  try {
+    options = cli::parseOptions(argc, argv);
+    if (options.help) {
+      std::cout << cli::kUsage;
+      return 0;
+    }
+    return run(options);
+  } catch (const std::invalid_argument& e) {
+    std::cerr << "tessaly-cli: " << e.what() << " (see tessaly-cli --help)\n";
+    return 64;
+  }
+}

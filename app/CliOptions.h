@@ -1,0 +1,37 @@
+#pragma once
+// The command line of tessaly-cli: each option fills the window fields that
+// Calculate reads, so its texts go through the same number reading.
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace tessaly::cli {
+
+struct Options {
+  std::optional<std::string> date;     // D.M.YYYY
+  std::optional<std::string> time;     // H:M[:S]
+  std::optional<std::string> zone;     // hours, east positive
+  std::optional<std::string> lon;      // DEG[:MIN]E|W
+  std::optional<std::string> lat;      // DEG[:MIN]N|S
+  std::optional<std::string> azimuth;  // north | south | south-signed
+  std::optional<std::string> lang;     // en | ru
+  bool json = false;
+  bool help = false;
+  std::vector<std::pair<std::string, std::string>> sets;  // --set FIELD=TEXT, in order
+};
+
+// Field texts an option stands for, in the order they are entered.
+using FieldTexts = std::vector<std::pair<std::string, std::string>>;
+
+// Throws std::invalid_argument with a one-line hint on a usage error.
+Options parseOptions(int argc, const char* const* argv);
+FieldTexts dateFields(const std::string& date);
+FieldTexts timeFields(const std::string& time);
+// Degrees and minutes texts, and the list entry (0 East/North, 1 West/South).
+FieldTexts angleFields(const std::string& angle, const char* degreesField, const char* minutesField,
+                       char positive, char negative, int& entry);
+
+extern const char* const kUsage;
+
+}  // namespace tessaly::cli

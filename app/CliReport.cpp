@@ -1,0 +1,96 @@
+#include "CliReport.h"
+
+#include <nlohmann/json.hpp>
+#include <sstream>
+#include <string_view>
+
+namespace tessaly::cli {
+namespace {
+
+constexpr std::string_view kReportedFields[] = {
+    "DateDay", "DateMonth", "DateYear", "TimeHour", "TimeMin", "TimeSec", "LongGrad", "LongMin",
+    "LatGrad", "LatMin", "Timezon", "DOY", "JulianDate", "SidHour", "SidMin", "SidSec", "Fraction",
+    "RAHour", "RAMin", "RASec", "Label33", "DeclGrad", "DeclMin", "DeclSec", "AltTrue", "AzimTrue",
+    "AltApp", "LongSun", "LatLuna", "Distkm", "DistPer", "DiamMin", "DiamSec", "Label37", "Phase1",
+    "DatePhase1", "Phase2", "DatePhase2", "RiseHour", "RiseMin", "RAzim", "SetHour", "SetMin",
+    "SAzim", "CulmHour(0)", "CulmMin(0)", "ATransit(0)", "CulmHour(1)", "CulmMin(1)", "ATransit(1)",
+};
+
+std::string entryInView(const WindowModel& w, std::string_view list) {
+  return w.entries(list).at(static_cast<std::size_t>(w.topEntry(list)));
+}
+
+std::string caption(const WindowModel& w, std::string_view name) { return w.text(name); }
+
+class Block {
+ public:
+  explicit Block(const WindowModel& w) : w_(w) {}
+  void heading(std::string_view name) { out_ << caption(w_, name) << '\n'; }
+  void row(const std::string& label, const std::string& value) {
+    out_ << "  " << label;
+    for (std::size_t width = utf8Length(label); width < 26; ++width) out_ << ' ';
+    out_ << value << '\n';
+  }
+  std::string f(std::string_view name) const { return w_.text(name); }
+  std::string str() const { return out_.str(); }
+
+ private:
+  static std::size_t utf8Length(const std::string& s) {
+    std::size_t n = 0;
+    for (unsigned char c : s) n += (c & 0xC0) != 0x80;
+    return n;
+  }
+  const WindowModel& w_;
+  std::ostringstream out_;
+};
+
+std::string eventRow(const Block& b, const char* hour, const char* minute, const char* value, const char* unit) {
+  if (b.f(hour) == "-") return "-";
+  return b.f(hour) + "h " + b.f(minute) + "m   " + b.f(value) + unit;
+}
+
+}  // namespace
+
+std::string jsonReport(const WindowModel& w, const std::optional<std::string>& message) {
+  nlohmann::ordered_json j;
+  for (std::string_view field : kReportedFields) j[std::string(field)] = w.text(field);
+  j["List1"] = entryInView(w, "List1");
+  j["List2"] = entryInView(w, "List2");
+  j["message"] = message ? nlohmann::ordered_json(*message) : nlohmann::ordered_json(nullptr);
+  return j.dump(2) + "\n";
+}
+
+std::string textReport(const WindowModel& w) {
+  Block b(w);
+  b.row(caption(w, "Date"), b.f("DateDay") + "." + b.f("DateMonth") + "." + b.f("DateYear"));
+  b.row(caption(w, "LocalTime"), b.f("TimeHour") + ":" + b.f("TimeMin") + ":" + b.f("TimeSec"));
+  b.row(caption(w, "TimZon"), b.f("Timezon") + " h");
+  b.row(caption(w, "Longitude"), b.f("LongGrad") + "° " + b.f("LongMin") + "' " + entryInView(w, "List1"));
+  b.row(caption(w, "Latitude"), b.f("LatGrad") + "° " + b.f("LatMin") + "' " + entryInView(w, "List2"));
+  b.row(caption(w, "DayYear"), b.f("DOY"));
+  b.row(caption(w, "Label1"), b.f("JulianDate"));
+  b.row(caption(w, "SidTime"), b.f("SidHour") + "h " + b.f("SidMin") + "m " + b.f("SidSec") + "s");
+  b.heading("CoordSun");
+  b.row(caption(w, "Longit"), b.f("LongSun") + "°");
+  b.row(caption(w, "Latit"), b.f("LatLuna") + "°");
+  b.row(caption(w, "RASun"), b.f("RAHour") + "h " + b.f("RAMin") + "m " + b.f("RASec") + "s");
+  b.row(caption(w, "DeclSun"),
+        b.f("Label33") + b.f("DeclGrad") + "° " + b.f("DeclMin") + "' " + b.f("DeclSec") + "\"");
+  b.row(caption(w, "AltSun") + ", " + caption(w, "Tru"), b.f("AltTrue") + "°");
+  b.row(caption(w, "AltSun") + ", " + caption(w, "App"), b.f("AltApp") + (b.f("AltApp").starts_with("-") ? "" : "°"));
+  b.row(caption(w, "AzimSun"), b.f("AzimTrue") + (b.f("AzimTrue").starts_with("- ") ? "" : "°"));
+  b.row(caption(w, "Distance"), b.f("Distkm") + " km, " + b.f("DistPer") + " %");
+  b.row(caption(w, "DiamSun"), b.f("DiamMin") + "' " + b.f("DiamSec") + "\"");
+  b.row(caption(w, "Phase"), b.f("Fraction") + " %");
+  b.row(caption(w, "Label36"), b.f("Label37") + " d");
+  b.heading("Label25");
+  b.row(b.f("Phase1"), b.f("DatePhase1"));
+  b.row(b.f("Phase2"), b.f("DatePhase2"));
+  b.row(caption(w, "Sunrise"), eventRow(b, "RiseHour", "RiseMin", "RAzim", "°"));
+  b.row(caption(w, "Sunset"), eventRow(b, "SetHour", "SetMin", "SAzim", "°"));
+  b.row(caption(w, "CulmSun(0)"), eventRow(b, "CulmHour(0)", "CulmMin(0)", "ATransit(0)", "°"));
+  b.row(caption(w, "CulmSun(1)"), eventRow(b, "CulmHour(1)", "CulmMin(1)", "ATransit(1)", "°"));
+  return b.str();
+}
+
+}  // namespace tessaly::cli

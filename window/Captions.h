@@ -1,0 +1,33 @@
+#pragma once
+// The window's captions in the two languages, in the order they are set.
+#include <span>
+#include <string_view>
+
+namespace tessaly {
+
+enum class Language { English, Russian };
+
+struct CaptionRow {
+  std::string_view control;
+  std::string_view english;
+  std::string_view russian;
+  std::string_view in(Language language) const { return language == Language::English ? english : russian; }
+};
+
+// Label32 to TimZon, set before the lists are rebuilt.
+std::span<const CaptionRow> headCaptions();
+// The entries of List1 and List2.
+std::span<const CaptionRow> eastWestEntries();
+std::span<const CaptionRow> northSouthEntries();
+// CoordSun to me2_1, set after the lists.
+std::span<const CaptionRow> tailCaptions();
+
+struct AboutTexts {
+  std::string_view dialog;  // "frmAbout" or "frmAbout_rus"
+  std::string_view caption;
+  std::string_view lines[5];  // Label1 to Label5
+  std::string_view ok;
+};
+const AboutTexts& aboutTexts(Language language);
+
+}  // namespace tessaly

@@ -1,0 +1,51 @@
+// The two caption sets and the About dialogs. The language in force is
+// whatever the captions show; nothing else records it.
+#include "MainForm.h"
+#include "PhaseNames.h"
+
+namespace tessaly {
+
+void MainForm::rebuildList(std::string_view list, std::span<const CaptionRow> entries, Language language,
+                           int inView) {
+  model_.clearList(list);
+  for (const CaptionRow& entry : entries) model_.addEntry(list, entry.in(language));
+  model_.selectEntry(list, inView);
+}
+
+void MainForm::translatePhaseName(std::string_view field, Language language) {
+  const std::string shown = model_.text(field);
+  for (const PhaseName& name : kPhaseNames) {
+    const std::string_view other = language == Language::English ? name.russian : name.english;
+    if (shown == other)
+      model_.setText(field, language == Language::English ? name.english : name.russian);
+  }
+}
+
+void MainForm::setCaptions(Language language) {
+  for (const CaptionRow& row : headCaptions()) model_.setText(row.control, row.in(language));
+  state_.EWIndex = static_cast<std::int16_t>(model_.topEntry("List1"));
+  state_.NSIndex = static_cast<std::int16_t>(model_.topEntry("List2"));
+  // The entry in view survives the change of language.
+  rebuildList("List1", eastWestEntries(), language, state_.EWIndex);
+  rebuildList("List2", northSouthEntries(), language, state_.NSIndex);
+  for (const CaptionRow& row : tailCaptions()) model_.setText(row.control, row.in(language));
+  translatePhaseName("Phase1", language);
+  translatePhaseName("Phase2", language);
+}
+
+void MainForm::me1_9_Click() { setCaptions(Language::English); }
+
+void MainForm::me1_10_Click() { SetRussianCaptions(); }
+
+void MainForm::SetRussianCaptions() { setCaptions(Language::Russian); }
+
+void MainForm::me2_1_Click() {
+  const Language language = model_.text("Command1") == "Cancel" ? Language::English : Language::Russian;
+  model_.setAboutShown(aboutTexts(language).dialog, true);
+}
+
+void MainForm::frmAbout_Command1_Click() { model_.setAboutShown("frmAbout", false); }
+
+void MainForm::frmAbout_rus_Command1_Click() { model_.setAboutShown("frmAbout_rus", false); }
+
+}  // namespace tessaly

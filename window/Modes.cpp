@@ -1,0 +1,72 @@
+// Real-time tracking and manual mode, the timer tick and its interval.
+#include "LocationCheck.h"
+#include "MainForm.h"
+#include "NumberText.h"
+
+namespace tessaly {
+namespace {
+
+constexpr std::string_view kLocationFields[] = {"Command2", "LongGrad", "LongMin", "List1",
+                                                "List2",    "LatGrad",  "LatMin",  "Timezon"};
+
+std::string wholeNumberText(int value) { return numberText(static_cast<double>(value)); }
+
+}  // namespace
+
+void MainForm::setLocationLocked(bool locked) {
+  for (std::string_view field : kLocationFields) model_.setEnabled(field, !locked);
+}
+
+void MainForm::Option1_Click() {
+  setLocationLocked(true);
+  setTodayAndUniversalTime(clock_.now());
+  engine_.PhaseMoon();
+  engine_.RISESETCULM();
+  model_.setTimerInterval(state_.TimerMs);
+}
+
+void MainForm::Option2_Click() {
+  setLocationLocked(false);
+  model_.setTimerInterval(0);
+}
+
+void MainForm::Timer1_Timer() {
+  if (tickRunning_) return;
+  tickRunning_ = true;
+  struct Done {
+    bool& flag;
+    ~Done() { flag = false; }
+  } done{tickRunning_};
+
+  if (!checkLocation(engine_, messages_, kTickLatitudeBound)) {
+    model_.setSelected("Option1", false);
+    model_.setSelected("Option2", true);
+    return;
+  }
+  // One reading serves the whole tick, so that the fields and the moment
+  // computed agree even across midnight.
+  const ClockReading now = clock_.now();
+  model_.setText("DateDay", wholeNumberText(now.day));
+  model_.setText("DateMonth", wholeNumberText(now.month));
+  model_.setText("DateYear", wholeNumberText(now.year));
+  model_.setText("TimeHour", wholeNumberText(now.hour));
+  model_.setText("TimeMin", wholeNumberText(now.minute));
+  model_.setText("TimeSec", wholeNumberText(now.second));
+  setTodayAndUniversalTime(now);
+  engine_.MAINCALC();
+}
+
+void MainForm::chooseInterval(std::string_view item, std::int16_t milliseconds) {
+  state_.TimerMs = milliseconds;
+  model_.setTimerInterval(milliseconds);
+  model_.setChecked(item, true);
+  for (std::string_view other : {"me1_2", "me1_3", "me1_4", "me1_5"})
+    if (other != item) model_.setChecked(other, false);
+}
+
+void MainForm::me1_2_Click() { chooseInterval("me1_2", 1000); }
+void MainForm::me1_3_Click() { chooseInterval("me1_3", 3000); }
+void MainForm::me1_4_Click() { chooseInterval("me1_4", 5000); }
+void MainForm::me1_5_Click() { chooseInterval("me1_5", 10000); }
+
+}  // namespace tessaly

@@ -1,0 +1,127 @@
+#include "WindowModel.h"
+
+#include <stdexcept>
+
+namespace tessaly {
+
+WindowModel::WindowModel() {
+  for (const ElementSpec& spec : windowElements())
+    elements_.emplace(std::string(spec.name),
+                      Element{spec.kind, std::string(spec.initialText), spec.enabled, spec.checked, {}, 0});
+  for (auto entry : kEastWest) list("List1").entries.emplace_back(entry);
+  for (auto entry : kNorthSouth) list("List2").entries.emplace_back(entry);
+}
+
+WindowModel::Element& WindowModel::element(std::string_view name) {
+  auto it = elements_.find(name);
+  // The names are fixed: an unknown one is a programming error, not input.
+  if (it == elements_.end()) throw std::invalid_argument("no window element " + std::string(name));
+  return it->second;
+}
+
+const WindowModel::Element& WindowModel::element(std::string_view name) const {
+  return const_cast<WindowModel*>(this)->element(name);
+}
+
+WindowModel::Element& WindowModel::list(std::string_view name) {
+  Element& e = element(name);
+  if (e.kind != ElementKind::OneRowList) throw std::invalid_argument(std::string(name) + " is no list");
+  return e;
+}
+
+void WindowModel::changed(std::string_view name) const {
+  if (onChange_) onChange_(name);
+}
+
+std::string WindowModel::text(std::string_view name) const { return element(name).text; }
+
+void WindowModel::setText(std::string_view name, std::string_view text) {
+  Element& e = element(name);
+  if (e.text == text) return;
+  e.text = text;
+  changed(name);
+}
+
+ElementKind WindowModel::kind(std::string_view name) const { return element(name).kind; }
+
+int WindowModel::topEntry(std::string_view name) const {
+  return const_cast<WindowModel*>(this)->list(name).top;
+}
+
+void WindowModel::selectEntry(std::string_view name, int index) {
+  Element& e = list(name);
+  if (index < 0 || index >= static_cast<int>(e.entries.size()))
+    throw std::out_of_range("no entry " + std::to_string(index) + " in " + std::string(name));
+  e.top = index;
+  changed(name);
+}
+
+const std::vector<std::string>& WindowModel::entries(std::string_view name) const {
+  return const_cast<WindowModel*>(this)->list(name).entries;
+}
+
+void WindowModel::clearList(std::string_view name) {
+  Element& e = list(name);
+  e.entries.clear();
+  e.top = 0;
+  changed(name);
+}
+
+void WindowModel::addEntry(std::string_view name, std::string_view entry) {
+  list(name).entries.emplace_back(entry);
+  changed(name);
+}
+
+bool WindowModel::enabled(std::string_view name) const { return element(name).enabled; }
+
+void WindowModel::setEnabled(std::string_view name, bool enabled) {
+  Element& e = element(name);
+  if (e.enabled == enabled) return;
+  e.enabled = enabled;
+  changed(name);
+}
+
+bool WindowModel::selected(std::string_view option) const { return element(option).checked; }
+
+void WindowModel::setSelected(std::string_view option, bool selected) {
+  Element& e = element(option);
+  if (e.kind != ElementKind::OptionButton) throw std::invalid_argument(std::string(option) + " is no option");
+  if (e.checked == selected) return;
+  e.checked = selected;
+  changed(option);
+  if (!selected) return;
+  const std::string other = option == "Option1" ? "Option2" : "Option1";
+  setSelected(other, false);
+  if (onOption_) onOption_(option);
+}
+
+bool WindowModel::checked(std::string_view item) const { return element(item).checked; }
+
+void WindowModel::setChecked(std::string_view item, bool checked) {
+  Element& e = element(item);
+  if (e.checked == checked) return;
+  e.checked = checked;
+  changed(item);
+}
+
+void WindowModel::setTimerInterval(int milliseconds) {
+  timerInterval_ = milliseconds;
+  changed("Timer1");
+}
+
+void WindowModel::setTimerEnabled(bool enabled) {
+  timerEnabled_ = enabled;
+  changed("Timer1");
+}
+
+bool WindowModel::aboutShown(std::string_view dialog) const {
+  auto it = aboutShown_.find(dialog);
+  return it != aboutShown_.end() && it->second;
+}
+
+void WindowModel::setAboutShown(std::string_view dialog, bool shown) {
+  aboutShown_.insert_or_assign(std::string(dialog), shown);
+  changed(dialog);
+}
+
+}  // namespace tessaly

@@ -1,0 +1,81 @@
+#pragma once
+// The main window as data, free of any toolkit: texts and captions, enabled
+// states, the one-row lists, the option group, menu check marks, the timer
+// and the About windows. A view realises it and is told of every change.
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "FieldStore.h"
+#include "WindowFields.h"
+
+namespace tessaly {
+
+class WindowModel : public FieldStore {
+ public:
+  // Called with the element's name ("Timer1" for the timer, the dialog's
+  // name for an About window) after it changed.
+  using ChangeListener = std::function<void(std::string_view name)>;
+  // Called when an option button becomes selected, by the user or by the
+  // program.
+  using OptionListener = std::function<void(std::string_view option)>;
+
+  WindowModel();
+
+  std::string text(std::string_view name) const override;
+  void setText(std::string_view name, std::string_view text) override;
+  int topEntry(std::string_view list) const override;
+  void selectEntry(std::string_view list, int index) override;
+
+  ElementKind kind(std::string_view name) const;
+  bool enabled(std::string_view name) const;
+  void setEnabled(std::string_view name, bool enabled);
+
+  const std::vector<std::string>& entries(std::string_view list) const;
+  void clearList(std::string_view list);
+  void addEntry(std::string_view list, std::string_view entry);
+
+  // Selecting one option button clears the other and raises its event.
+  bool selected(std::string_view option) const;
+  void setSelected(std::string_view option, bool selected);
+
+  bool checked(std::string_view menuItem) const;
+  void setChecked(std::string_view menuItem, bool checked);
+
+  // An interval of 0 stops the ticks; a disabled timer never ticks.
+  int timerInterval() const { return timerInterval_; }
+  void setTimerInterval(int milliseconds);
+  bool timerEnabled() const { return timerEnabled_; }
+  void setTimerEnabled(bool enabled);
+  bool timerRunning() const { return timerEnabled_ && timerInterval_ > 0; }
+
+  bool aboutShown(std::string_view dialog) const;
+  void setAboutShown(std::string_view dialog, bool shown);
+
+  void setChangeListener(ChangeListener listener) { onChange_ = std::move(listener); }
+  void setOptionListener(OptionListener listener) { onOption_ = std::move(listener); }
+
+ private:
+  struct Element {
+    ElementKind kind;
+    std::string text;
+    bool enabled;
+    bool checked;
+    std::vector<std::string> entries;
+    int top = 0;
+  };
+  Element& element(std::string_view name);
+  const Element& element(std::string_view name) const;
+  Element& list(std::string_view name);
+  void changed(std::string_view name) const;
+
+  std::map<std::string, Element, std::less<>> elements_;
+  int timerInterval_ = 1000;
+  bool timerEnabled_ = false;
+  std::map<std::string, bool, std::less<>> aboutShown_;
+  ChangeListener onChange_;
+  OptionListener onOption_;
+};
+
+}  // namespace tessaly
