@@ -47,11 +47,11 @@ void applyOptions(MainForm& form, const cli::Options& o, const ClockReading& now
   if (o.zone) w.setText("Timezon", *o.zone);
   int entry = 0;
   if (o.lon) {
-    enter(w, cli::angleFields(*o.lon, "LongGrad", "LongMin", 'E', 'W', entry));
+    enter(w, cli::angleFields("--lon", *o.lon, "LongGrad", "LongMin", 'E', 'W', entry));
     w.selectEntry("List1", entry);
   }
   if (o.lat) {
-    enter(w, cli::angleFields(*o.lat, "LatGrad", "LatMin", 'N', 'S', entry));
+    enter(w, cli::angleFields("--lat", *o.lat, "LatGrad", "LatMin", 'N', 'S', entry));
     w.selectEntry("List2", entry);
   }
   for (const auto& [field, text] : o.sets) w.setText(field, text);

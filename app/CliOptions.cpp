@@ -104,9 +104,9 @@ FieldTexts timeFields(const std::string& time) {
   return {{"TimeHour", parts[0]}, {"TimeMin", parts[1]}, {"TimeSec", parts.size() == 3 ? parts[2] : "0"}};
 }
 
-FieldTexts angleFields(const std::string& angle, const char* degreesField, const char* minutesField,
+FieldTexts angleFields(const std::string& option, const std::string& angle, const char* degreesField, const char* minutesField,
                        char positive, char negative, int& entry) {
-  const std::string hint = std::string("takes DEG[:MIN]") + positive + "|" + negative;
+  const std::string hint = option + " takes DEG[:MIN]" + positive + "|" + negative;
   if (angle.empty()) throw std::invalid_argument(hint);
   const char side = static_cast<char>(std::toupper(static_cast<unsigned char>(angle.back())));
   if (side != positive && side != negative) throw std::invalid_argument(hint);

@@ -29,7 +29,7 @@ Options parseOptions(int argc, const char* const* argv);
 FieldTexts dateFields(const std::string& date);
 FieldTexts timeFields(const std::string& time);
 // Degrees and minutes texts, and the list entry (0 East/North, 1 West/South).
-FieldTexts angleFields(const std::string& angle, const char* degreesField, const char* minutesField,
+FieldTexts angleFields(const std::string& option, const std::string& angle, const char* degreesField, const char* minutesField,
                        char positive, char negative, int& entry);
 
 extern const char* const kUsage;

@@ -58,6 +58,7 @@ class MainForm {
   void rebuildList(std::string_view list, std::span<const CaptionRow> entries, Language language, int inView);
   void translatePhaseName(std::string_view field, Language language);
   void chooseInterval(std::string_view item, std::int16_t milliseconds);
+  void chooseIntervalMarks(std::string_view item);
   void checkOnly(std::string_view item, std::initializer_list<std::string_view> others);
   void setLocationLocked(bool locked);
 

@@ -59,6 +59,10 @@ void MainForm::Timer1_Timer() {
 void MainForm::chooseInterval(std::string_view item, std::int16_t milliseconds) {
   state_.TimerMs = milliseconds;
   model_.setTimerInterval(milliseconds);
+  chooseIntervalMarks(item);
+}
+
+void MainForm::chooseIntervalMarks(std::string_view item) {
   model_.setChecked(item, true);
   for (std::string_view other : {"me1_2", "me1_3", "me1_4", "me1_5"})
     if (other != item) model_.setChecked(other, false);
