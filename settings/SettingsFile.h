@@ -1,0 +1,54 @@
+#pragma once
+// The one-line settings file of Part 3.1: its line (writer and reader defined
+// together so that they agree), where it lives, and reading and replacing it.
+// Nothing here touches the window; Form_Load and me1_7_Click build on it.
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace tessaly {
+
+// The eleven fields of the one-line settings file, in file order.
+struct SettingsValues {
+  std::string town;                 // 1, text (UTF-8 in memory)
+  double longDegrees = 0;           // 2
+  double longMinutes = 0;           // 3 (the start-up stores it as single precision)
+  std::int16_t eastWest = 0;        // 4, 0 East, 1 West
+  double latDegrees = 0;            // 5
+  double latMinutes = 0;            // 6
+  std::int16_t northSouth = 0;      // 7
+  double zone = 0;                  // 8
+  std::int16_t timerMs = 0;         // 9
+  std::string languageMarker;       // 10, text ("Azimuth" or "Азимут")
+  std::optional<double> azimShift;  // 11, empty when never set: written as an empty field
+};
+
+// The file's line: exact field forms, UTF-8, ending with "\r\n".
+std::string formatSettingsLine(const SettingsValues& values);
+
+// Reads fields in order. fieldsRead = how many fields (0..11) were read before the
+// content ran out or a field could not be read; complete = all 11 read (field 11 may be empty -> 0).
+struct SettingsReading {
+  SettingsValues values;
+  int fieldsRead = 0;
+  bool complete = false;
+};
+SettingsReading parseSettingsLine(std::string_view bytes);
+
+// "c:\tessaly.ini" on this system: $XDG_CONFIG_HOME/tessaly.ini, or ~/.config/tessaly.ini when
+// XDG_CONFIG_HOME is unset or empty.
+std::filesystem::path settingsFilePath();
+
+// The file's bytes, or nothing when it is missing or unreadable (a directory, no permission...).
+// Never throws.
+std::optional<std::string> readSettingsFile(const std::filesystem::path& path);
+
+// Replaces the file atomically: creates the folder when missing, writes a temporary file beside
+// it, flushes (fsync) and renames it over the old one; on any failure the old file stays intact,
+// the temporary file is removed, and the reason goes to *error. Never throws.
+bool writeSettingsFile(const std::filesystem::path& path, std::string_view content,
+                       std::string* error);
+
+}  // namespace tessaly
