@@ -18,7 +18,7 @@ std::vector<GoldenCase> loadGoldenCases(const std::string& fileName) {
     GoldenCase c;
     c.line = number;
     for (const auto& [key, value] : j["fields"].items())
-      if (value.is_string()) c.inputs[key] = value.get<std::string>();
+      if (value.is_string() && key != "Lang") c.inputs[key] = value.get<std::string>();
     c.list1 = j["fields"]["List1"].get<int>();
     c.list2 = j["fields"]["List2"].get<int>();
     c.azimShift = j["fields"]["AzimShift"].get<double>();

@@ -1,0 +1,189 @@
+// Scripted sessions on the window model with a fake clock: modes, ticks,
+// intervals, azimuth reference, languages and the About dialogs.
+#include <gtest/gtest.h>
+
+#include "Fakes.h"
+#include "TempConfigHome.h"
+
+namespace tessaly {
+namespace {
+
+using testing::FormFixture;
+
+constexpr std::string_view kLockedInRealTime[] = {"Command2", "LongGrad", "LongMin", "List1",
+                                                  "List2",    "LatGrad",  "LatMin",  "Timezon"};
+
+class MainFormTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    f.clock.set(9, 12, 2026, 9, 5, 3);
+    f.form.Form_Load();
+  }
+  WindowModel& model() { return f.form.model(); }
+  testing::TempConfigHome home;
+  FormFixture f;
+};
+
+TEST_F(MainFormTest, StartsTrackingWithInitialTextsWhenNoSettingsFile) {
+  EXPECT_EQ(model().text("Town"), "Varnholm");
+  EXPECT_EQ(model().text("LatMin"), "00");
+  EXPECT_EQ(model().text("Timezon"), "2");
+  EXPECT_EQ(model().topEntry("List1"), 0);
+  EXPECT_TRUE(model().selected("Option1"));
+  EXPECT_TRUE(model().checked("me1_2"));
+  EXPECT_TRUE(model().checked("me1_12"));
+  EXPECT_FALSE(f.form.state().AzimShift.has_value());
+  EXPECT_EQ(model().timerInterval(), 1000);
+  EXPECT_TRUE(model().timerRunning());
+  for (auto field : kLockedInRealTime) EXPECT_FALSE(model().enabled(field)) << field;
+  // Rise, set and culminations are computed at start; the rest waits for the
+  // first tick.
+  EXPECT_NE(model().text("RAzim"), "-124");
+  EXPECT_EQ(model().text("JulianDate"), "2455325.25874");
+}
+
+TEST_F(MainFormTest, TickFillsDateAndTimeWithoutLeadingZerosAndAllValues) {
+  f.form.Timer1_Timer();
+  EXPECT_EQ(model().text("DateDay"), "9");
+  EXPECT_EQ(model().text("DateMonth"), "12");
+  EXPECT_EQ(model().text("TimeHour"), "9");
+  EXPECT_EQ(model().text("TimeMin"), "5");
+  EXPECT_EQ(model().text("TimeSec"), "3");
+  EXPECT_EQ(model().text("LatMin"), "0");
+  EXPECT_NE(model().text("JulianDate"), "2455325.25874");
+  EXPECT_FALSE(model().text("Phase1").empty());
+  EXPECT_TRUE(f.messages.shown.empty());
+}
+
+TEST_F(MainFormTest, SwitchingModesLocksAndUnlocksTheLocation) {
+  model().setSelected("Option2", true);
+  EXPECT_FALSE(model().selected("Option1"));
+  EXPECT_EQ(model().timerInterval(), 0);
+  for (auto field : kLockedInRealTime) EXPECT_TRUE(model().enabled(field)) << field;
+  EXPECT_TRUE(model().enabled("Town"));
+
+  f.form.me1_4_Click();
+  model().setSelected("Option1", true);
+  EXPECT_EQ(model().timerInterval(), 5000);
+  for (auto field : kLockedInRealTime) EXPECT_FALSE(model().enabled(field)) << field;
+}
+
+TEST_F(MainFormTest, IntervalItemsCheckOneAndClearThree) {
+  f.form.me1_5_Click();
+  EXPECT_EQ(f.form.state().TimerMs, 10000);
+  EXPECT_EQ(model().timerInterval(), 10000);
+  for (auto item : {"me1_2", "me1_3", "me1_4"}) EXPECT_FALSE(model().checked(item)) << item;
+  EXPECT_TRUE(model().checked("me1_5"));
+  f.form.me1_3_Click();
+  EXPECT_TRUE(model().checked("me1_3"));
+  EXPECT_FALSE(model().checked("me1_5"));
+}
+
+TEST_F(MainFormTest, LatitudeJustPastThePolePassesATickButNotCalculate) {
+  model().setSelected("Option2", true);
+  model().setText("LatGrad", "90");
+  model().setText("LatMin", "0.01");
+  model().setSelected("Option1", true);
+  f.form.Timer1_Timer();
+  EXPECT_TRUE(f.messages.shown.empty());
+  model().setSelected("Option2", true);
+  f.form.Command2_Click();
+  ASSERT_EQ(f.messages.shown.size(), 1u);
+  EXPECT_EQ(f.messages.shown[0], "Uncorrect input Latitude!");
+}
+
+TEST_F(MainFormTest, AFailedTickShowsItsMessageAndFallsBackToManual) {
+  model().setText("Timezon", "13");  // as a settings file may leave it
+  f.form.Timer1_Timer();
+  ASSERT_EQ(f.messages.shown, std::vector<std::string>{"Uncorrect input Timezone!"});
+  EXPECT_TRUE(model().selected("Option2"));
+  EXPECT_FALSE(model().timerRunning());
+  EXPECT_TRUE(model().enabled("Timezon"));
+}
+
+// A toolkit may deliver timer events while a modal box is open.
+TEST_F(MainFormTest, NoTickRunsInsideTheMessageBoxOfAnother) {
+  struct ReentrantMessages : MessageSink {
+    MainForm* form = nullptr;
+    int shown = 0;
+    void showMessage(std::string_view) override {
+      ++shown;
+      form->Timer1_Timer();
+    }
+  } reentrant;
+  MainForm form(f.clock, reentrant, f.exit);
+  reentrant.form = &form;
+  form.Form_Load();
+  form.model().setText("Timezon", "13");
+  form.Timer1_Timer();
+  EXPECT_EQ(reentrant.shown, 1);
+}
+
+TEST_F(MainFormTest, AzimuthItemsRewriteRiseAndSetAtOnceButNotTheCurrentAzimuth) {
+  model().setSelected("Option2", true);
+  for (auto [field, text] : {std::pair{"DateDay", "6"}, {"DateMonth", "12"}, {"DateYear", "2026"},
+                             {"TimeHour", "21"}, {"TimeMin", "30"}, {"TimeSec", "0"}})
+    model().setText(field, text);
+  f.form.Command2_Click();
+  ASSERT_EQ(model().text("RAzim"), "118.9");
+  ASSERT_EQ(model().text("AzimTrue"), "341.6");
+
+  f.form.me1_13_Click();
+  EXPECT_EQ(model().text("RAzim"), "298.9");
+  EXPECT_EQ(model().text("SAzim"), "58.6");
+  EXPECT_EQ(model().text("AzimTrue"), "341.6");
+  EXPECT_TRUE(model().checked("me1_13"));
+  EXPECT_FALSE(model().checked("me1_12"));
+
+  f.form.me1_14_Click();
+  EXPECT_EQ(model().text("RAzim"), "-61.1");
+  f.form.Command2_Click();
+  EXPECT_EQ(model().text("AzimTrue"), "161.6");
+  f.form.me1_12_Click();
+  EXPECT_EQ(model().text("RAzim"), "118.9");
+  EXPECT_TRUE(model().checked("me1_12"));
+  EXPECT_FALSE(model().checked("me1_14"));
+}
+
+TEST_F(MainFormTest, LanguageSwitchKeepsTheListChoiceAndTranslatesPhases) {
+  model().selectEntry("List1", 1);
+  f.form.Timer1_Timer();
+  const std::string englishPhase = model().text("Phase1");
+  f.form.me1_10_Click();
+  EXPECT_EQ(model().entries("List1"), (std::vector<std::string>{"Вост.", "Зап."}));
+  EXPECT_EQ(model().topEntry("List1"), 1);
+  EXPECT_EQ(model().text("Label25"), "Фазы Луны");
+  EXPECT_EQ(model().text("me1_2"), "&1 сек");
+  EXPECT_NE(model().text("Phase1"), englishPhase);
+  f.form.Timer1_Timer();
+  EXPECT_LT(f.form.state().ObsLong, 0);  // West still negates the longitude
+
+  f.form.me1_9_Click();
+  EXPECT_EQ(model().text("Phase1"), englishPhase);
+  EXPECT_EQ(model().text("CulmSun(0)"), "Upper culmination");
+  EXPECT_EQ(model().text("me1_2"), "&1 sec");
+  EXPECT_EQ(model().entries("List1")[1], "West");
+}
+
+TEST_F(MainFormTest, AboutFollowsTheCancelCaptionAndOkHidesIt) {
+  f.form.me2_1_Click();
+  EXPECT_TRUE(model().aboutShown("frmAbout"));
+  f.form.frmAbout_Command1_Click();
+  EXPECT_FALSE(model().aboutShown("frmAbout"));
+  f.form.SetRussianCaptions();
+  f.form.me2_1_Click();
+  EXPECT_TRUE(model().aboutShown("frmAbout_rus"));
+  EXPECT_FALSE(model().aboutShown("frmAbout"));
+  f.form.frmAbout_rus_Command1_Click();
+  EXPECT_FALSE(model().aboutShown("frmAbout_rus"));
+}
+
+TEST_F(MainFormTest, CancelAndExitEndTheProgram) {
+  f.form.Command1_Click();
+  EXPECT_TRUE(f.form.menuItemChosen("me1_6"));
+  EXPECT_EQ(f.exit.ended, 2);
+  EXPECT_FALSE(f.form.menuItemChosen("me9_9"));
+}
+
+}  // namespace
+}  // namespace tessaly
