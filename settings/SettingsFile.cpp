@@ -1,4 +1,4 @@
-// The settings line of Part 3.1: the writer's field forms and the reader's
+// The settings line: the writer's field forms and the reader's
 // rules, kept side by side so that they agree.
 #include "SettingsFile.h"
 

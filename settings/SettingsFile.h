@@ -1,5 +1,5 @@
 #pragma once
-// The one-line settings file of Part 3.1: its line (writer and reader defined
+// The one-line settings file: its line (writer and reader defined
 // together so that they agree), where it lives, and reading and replacing it.
 // Nothing here touches the window; Form_Load and me1_7_Click build on it.
 #include <cstdint>

@@ -101,8 +101,8 @@ bool fail(std::string* error, const std::string& reason) {
 }  // namespace
 
 std::filesystem::path settingsFilePath() {
-  // A relative XDG_CONFIG_HOME is invalid under the XDG base directory
-  // specification and is ignored like an empty one.
+  // The XDG base directory rules ignore a relative XDG_CONFIG_HOME, like an
+  // empty one.
   if (auto config = nonEmptyEnv("XDG_CONFIG_HOME"); config && config->is_absolute())
     return *config / kFileName;
   if (auto home = homeFolder()) return *home / ".config" / kFileName;

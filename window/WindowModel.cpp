@@ -5,9 +5,9 @@
 namespace tessaly {
 
 WindowModel::WindowModel() {
-  for (const ElementSpec& spec : windowElements())
-    elements_.emplace(std::string(spec.name),
-                      Element{spec.kind, std::string(spec.initialText), spec.enabled, spec.checked, {}, 0});
+  for (const ElementSpec& e : windowElements())
+    elements_.emplace(std::string(e.name),
+                      Element{e.kind, std::string(e.initialText), e.enabled, e.checked, {}, 0});
   for (auto entry : kEastWest) list("List1").entries.emplace_back(entry);
   for (auto entry : kNorthSouth) list("List2").entries.emplace_back(entry);
 }

@@ -21,7 +21,7 @@ using namespace tessaly;
 
 namespace {
 
-// The example of Part 3.1: Varnholm, 30°15' E, 45°0' N, zone 2, 1 s, English, from north.
+// The documented example: Varnholm, 30°15' E, 45°0' N, zone 2, 1 s, English, from north.
 SettingsValues exampleValues() {
   SettingsValues v;
   v.town = "Varnholm";
