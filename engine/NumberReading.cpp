@@ -66,8 +66,9 @@ NumberReading readDecimal(const std::string& s) {
   std::size_t len = decimalLength(s, hasMantissa);
   if (len == 0) return {};
   std::string number = s.substr(0, len);
+  // One exponent letter, for from_chars and for the sign test below.
   for (char& c : number)
-    if (c == 'D' || c == 'd') c = 'e';
+    if (c == 'D' || c == 'd' || c == 'E') c = 'e';
   const char* first = number.data();
   if (*first == '+') ++first;
   double value = 0;

@@ -1,1 +1,31 @@
+#include "NumberText.h"
+
 #include <gtest/gtest.h>
+
+namespace tessaly {
+
+TEST(NumberText, PlainFormWithFifteenDigitsForADoubleSevenForASingle) {
+  EXPECT_EQ(numberText(0.5), "0.5");
+  EXPECT_EQ(numberText(-0.25), "-0.25");
+  EXPECT_EQ(numberText(2451545.0), "2451545");
+  EXPECT_EQ(numberText(-0.0), "0");
+  EXPECT_EQ(numberText(-0.0001), "-0.0001");
+  EXPECT_EQ(numberText(0.1 + 0.2), "0.3");
+  EXPECT_EQ(numberText(1.0 / 3), "0.333333333333333");
+  EXPECT_EQ(numberText(1.0f / 3), "0.3333333");
+  EXPECT_EQ(numberText(59.99f), "59.99");
+  // The same single shown as a double keeps its binary tail.
+  EXPECT_EQ(numberText(5.3f), "5.3");
+  EXPECT_EQ(numberText(double(5.3f)), "5.30000019073486");
+}
+
+TEST(NumberText, SignedFormForPhaseHoursAndSettings) {
+  EXPECT_EQ(signedNumberText(30.0), " 30");
+  EXPECT_EQ(signedNumberText(-2.0), "-2");
+  EXPECT_EQ(signedNumberText(0.5), " .5");
+  EXPECT_EQ(signedNumberText(-0.5), "-.5");
+  EXPECT_EQ(signedNumberText(0.0), " 0");
+  EXPECT_EQ(signedNumberText(5.3f), " 5.3");
+}
+
+}  // namespace tessaly
