@@ -32,8 +32,9 @@ class Engine {
   void OneThree();
 
   // Input conversion of the observer: reads the zone and position fields and
-  // turns the position into hours east and radians north.
-  void readObserver();
+  // turns the position into hours east and radians north. False when a zone
+  // or minutes field holds a number too large for single precision.
+  bool readObserver();
 
  private:
   // Shared time-scale steps, used by MAINCALC and RISESETCULM.

@@ -34,6 +34,9 @@ void Engine::MoonEcl() {
   L = reducedDegrees(L);
   Mp = reducedDegrees(Mp);
   M = reducedDegrees(M);
+  // An instant far outside the calendar (an unchecked date or zone reaching
+  // RISESETCULM) would keep the loops below going for ever; see localSiderealTime.
+  if (std::fabs(Om) >= 1e6) Om = std::fmod(Om, 360);
   while (Om > 360) Om -= 360;
   while (Om < 0) Om += 360;
 

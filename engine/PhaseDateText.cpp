@@ -31,7 +31,12 @@ constexpr std::int64_t kSerialZeroFrom1970 = -25569;  // 1899-12-30
 }  // namespace
 
 std::string phaseDateText(double serial) {
-  const double seconds = std::floor(serial * 86400 + 0.5);
+  // A zone that no check has passed can put a phase beyond any calendar. Such
+  // a serial is held at 2^53 seconds (some 285 million years), the last count
+  // of whole seconds a double holds exactly, so the conversion stays defined.
+  constexpr double kLastSecond = 9007199254740992.0;
+  double seconds = std::floor(serial * 86400 + 0.5);
+  if (!(std::fabs(seconds) <= kLastSecond)) seconds = std::copysign(kLastSecond, seconds);
   const double days = std::floor(seconds / 86400);
   const auto secondOfDay = static_cast<std::int64_t>(seconds - days * 86400);
   const CivilDate date = civilFromDays(static_cast<std::int64_t>(days) + kSerialZeroFrom1970);

@@ -78,7 +78,9 @@ void showEvent(FieldStore& w, const std::string& hourField, const std::string& m
 }  // namespace
 
 void Engine::RISESETCULM() {
-  readObserver();
+  // Like a failing sample, a place that cannot be read leaves the twelve
+  // fields as they are.
+  if (!readObserver()) return;
   DayEvents found;
   Sample prev{};
   bool havePrev = false;

@@ -48,6 +48,10 @@ void Engine::julianDateAtLocalMidnight() {
 void Engine::localSiderealTime(double utHour) {
   s.GST0 = 6.6460656 + 2400.051262 * s.TCent0 + 0.00002581 * std::pow(s.TCent0, 2);
   double g = ((s.GST0 - 24 * (s.InYear - 1900)) - 24) + 1.002738 * utHour;
+  // RISESETCULM also runs on a zone or date that no check has passed; the
+  // loops alone would never end for such a g. fmod is exact: wherever the
+  // loops do end, they reach the same g.
+  if (std::fabs(g) >= 1e6) g = std::fmod(g, 24);
   while (g >= 24) g -= 24;
   while (g < 0) g += 24;
   s.LST = s.ObsLong + g;

@@ -163,10 +163,11 @@ bool writeSettingsFile(const std::filesystem::path& path, std::string_view conte
     }
     Descriptor file(fd);
 
-    // Keep the permissions of the file being replaced.
+    // Keep the permissions of the file being replaced, but never without the
+    // owner's reading and writing: start-up must read back what was saved.
     struct stat old {};
     if (::stat(path.c_str(), &old) == 0 && S_ISREG(old.st_mode))
-      (void)::fchmod(file.get(), old.st_mode & 07777);
+      (void)::fchmod(file.get(), (old.st_mode & 07777) | S_IRUSR | S_IWUSR);
 
     int code = 0;
     std::string step;

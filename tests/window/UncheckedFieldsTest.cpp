@@ -1,0 +1,84 @@
+// The handlers that run the engine on what no check has passed: an azimuth
+// item reads the place and zone fields as they stand and uses the date of a
+// refused Calculate; real-time tracking uses the zone a refused Calculate
+// stored. Whatever was typed, they end, and the fields they write show
+// numbers, dashes or dates. (Cases found by fuzzing.)
+#include <gtest/gtest.h>
+
+#include "Fakes.h"
+#include "ValueFields.h"
+
+namespace tessaly {
+namespace {
+
+using testing::isPhaseDate;
+using testing::isPlainNumber;
+
+constexpr const char* kRiseSetCulm[] = {"RiseHour",    "RiseMin",     "RAzim",       "SetHour",
+                                        "SetMin",      "SAzim",       "CulmHour(0)", "CulmMin(0)",
+                                        "ATransit(0)", "CulmHour(1)", "CulmMin(1)",  "ATransit(1)"};
+
+struct Window : testing::FormFixture {
+  explicit Window(std::initializer_list<std::pair<const char*, const char*>> typed) {
+    setAngleConstants(form.state());
+    clock.set(9, 12, 2026, 21, 0, 0);
+    m().setSelected("Option2", true);
+    for (const auto& [field, text] :
+         {std::pair{"DateDay", "15"}, {"DateMonth", "3"}, {"DateYear", "2021"}, {"TimeHour", "12"},
+          {"TimeMin", "0"}, {"TimeSec", "0"}, {"LongGrad", "30"}, {"LongMin", "0"},
+          {"LatGrad", "45"}, {"LatMin", "0"}, {"Timezon", "2"}})
+      m().setText(field, text);
+    for (const auto& [field, text] : typed) m().setText(field, text);
+    form.Command2_Click();
+  }
+  WindowModel& m() { return form.model(); }
+  std::string badRiseSetCulm() {
+    for (const char* field : kRiseSetCulm)
+      if (m().text(field) != "-" && !isPlainNumber(m().text(field))) return field + (": " + m().text(field));
+    return {};
+  }
+};
+
+// A refused day leaves a month of eleven digits in the record; the azimuth
+// item searches that "date" for rise and set. It once never ended.
+TEST(UncheckedFields, AzimuthItemOnTheDateOfARefusedCalculate) {
+  Window w({{"DateDay", ""}, {"DateMonth", "22222221000"}});
+  ASSERT_EQ(w.messages.shown, std::vector<std::string>{"Uncorrect input Day!"});
+  w.form.me1_13_Click();
+  EXPECT_EQ(w.badRiseSetCulm(), "");
+}
+
+// A zone beyond the single-precision range cannot be stored: the search
+// stops before its first sample and the twelve fields keep their texts. It
+// once stored an infinite zone that the next real-time start turned into
+// not-a-number phase dates.
+TEST(UncheckedFields, ZoneBeyondTheSingleRangeLeavesRiseAndSetAsTheyWere) {
+  Window w({});
+  const std::string rise = w.m().text("RiseHour"), set = w.m().text("SAzim");
+  w.m().setText("Timezon", "23d50");
+  w.form.me1_13_Click();
+  EXPECT_EQ(w.m().text("RiseHour"), rise);
+  EXPECT_EQ(w.m().text("SAzim"), set);
+  EXPECT_EQ(w.form.state().TZone, 2.0f);
+  w.m().setSelected("Option1", true);
+  EXPECT_TRUE(isPhaseDate(w.m().text("DatePhase1"))) << w.m().text("DatePhase1");
+}
+
+// A zone refused by Calculate but within the single range stays in the
+// record; choosing real-time tracking computes phases and rise and set with
+// it. Phase dates some 10^29 years away once overflowed the date conversion.
+TEST(UncheckedFields, RealTimeStartedWithTheZoneOfARefusedCalculate) {
+  for (const char* zone : {"3e38", "-3e38", "777777777777777"}) {
+    Window w({{"Timezon", zone}});
+    ASSERT_EQ(w.messages.shown, std::vector<std::string>{"Uncorrect input Timezone!"}) << zone;
+    w.m().setSelected("Option1", true);
+    EXPECT_TRUE(isPhaseDate(w.m().text("DatePhase1"))) << zone << ": " << w.m().text("DatePhase1");
+    EXPECT_TRUE(isPhaseDate(w.m().text("DatePhase2"))) << zone << ": " << w.m().text("DatePhase2");
+    EXPECT_EQ(w.badRiseSetCulm(), "") << zone;
+    w.form.Timer1_Timer();  // the tick refuses the zone and goes back to manual
+    EXPECT_TRUE(w.m().selected("Option2"));
+  }
+}
+
+}  // namespace
+}  // namespace tessaly
