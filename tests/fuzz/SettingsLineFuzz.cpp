@@ -1,0 +1,57 @@
+// Any bytes as the settings file: the line reader keeps its counts straight,
+// and start-up followed by one tick ends with finite values in every field.
+#include <cstdint>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <string_view>
+
+#include "FuzzChecks.h"
+#include "MainForm.h"
+#include "SettingsFile.h"
+
+namespace {
+
+using namespace tessaly;
+
+struct FixedClock : Clock {
+  ClockReading now() const override { return {9, 12, 2026, 21, 0, 0, 75600}; }
+};
+struct NoMessages : MessageSink {
+  void showMessage(std::string_view) override {}
+};
+struct NoExit : ProgramExit {
+  void endProgram() override {}
+};
+
+// A private settings folder for the whole run.
+const std::filesystem::path& settingsFile() {
+  static const std::filesystem::path file = [] {
+    std::string pattern = (std::filesystem::temp_directory_path() / "tessaly-fuzz-XXXXXX").string();
+    const char* dir = mkdtemp(pattern.data());
+    if (dir == nullptr) std::abort();
+    setenv("XDG_CONFIG_HOME", dir, 1);
+    return settingsFilePath();
+  }();
+  return file;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+  const SettingsReading r = parseSettingsLine(bytes);
+  if (r.fieldsRead < 0 || r.fieldsRead > 11 || r.complete != (r.fieldsRead == 11)) std::abort();
+  if (r.complete && (!r.values.azimShift || r.values.timerMs < 0)) std::abort();
+
+  std::ofstream(settingsFile(), std::ios::binary | std::ios::trunc).write(bytes.data(), std::streamsize(size));
+  FixedClock clock;
+  NoMessages messages;
+  NoExit exit;
+  MainForm form(clock, messages, exit);
+  form.Form_Load();
+  form.Timer1_Timer();
+  fuzz::requireFiniteValueFields(form.model());
+  return 0;
+}
