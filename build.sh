@@ -23,6 +23,12 @@ cmake --build --preset default -j"$(nproc)"
 
 case "${1:-run}" in
   run) exec ./build/default/app/tessaly ;;
-  test) ctest --preset default -j"$(nproc)" ;;
+  test)
+    ctest --preset default -j"$(nproc)"
+    # The same suite again under the address and undefined-behaviour sanitizers.
+    cmake --preset asan
+    cmake --build --preset asan -j"$(nproc)"
+    ctest --preset asan -j"$(nproc)"
+    ;;
   *) echo "usage: $0 [run|test]" >&2; exit 64 ;;
 esac
