@@ -1,23 +1,93 @@
 #include "NumberText.h"
 
 #include <charconv>
+#include <cmath>
+#include <cstdlib>
+#include <string>
 
 namespace tessaly {
 namespace {
 
-// printf's %G gives exactly the wanted form: shortest digits up to the
-// precision, fixed notation for the magnitudes shown, exponent only for the
-// extremes. to_chars in the general format is defined to give %g's text and
-// takes a fraction of printf's time, which matters at some thirty fields a
-// tick; upper case makes it %G's.
-std::string formatted(double value, int significantDigits) {
-  if (value == 0) value = 0;  // "-0" is shown as "0"
+void toUpper(char* first, char* last) {
+  for (char* c = first; c != last; ++c)
+    if (*c >= 'a' && *c <= 'z') *c = static_cast<char>(*c - 'a' + 'A');
+}
+
+// printf's %.*G gives exactly the wanted form: the value rounded to the
+// precision, trailing zeros dropped, fixed notation for the magnitudes shown,
+// an exponent only for the extremes. to_chars in the general format with a
+// precision is defined to give that text.
+std::string withPrecision(double value, int significantDigits) {
   char buffer[64];
   char* const end =
       std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, significantDigits).ptr;
-  for (char* c = buffer; c != end; ++c)
-    if (*c >= 'a' && *c <= 'z') *c = static_cast<char>(*c - 'a' + 'A');
+  toUpper(buffer, end);
   return std::string(buffer, end);
+}
+
+// The %.15G text laid out from the shortest digits that read back as the
+// value. When there are at most 15 of them they are also the value rounded to
+// 15 digits: half a unit of the 15th digit is more than half the spacing of
+// doubles. Most values shown are rounded to a few decimals, and this path
+// costs a fraction of the rounding one. Subnormal doubles are spaced too
+// widely for this and take the rounding path.
+bool shortestAsFifteenDigits(double value, std::string& text) {
+  char buffer[64];
+  const char* const end = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific).ptr;
+  const char* p = buffer;
+  const bool negative = *p == '-';
+  if (negative) ++p;
+  std::string digits;
+  for (; *p != 'e'; ++p)
+    if (*p != '.') digits.push_back(*p);
+  if (digits.size() > 15) return false;
+  int exponent = 0;
+  const char* exponentText = p + 1;
+  if (*exponentText == '+') ++exponentText;
+  std::from_chars(exponentText, end, exponent);
+  const int count = static_cast<int>(digits.size());
+  text = negative ? "-" : "";
+  if (exponent < -4 || exponent >= 15) {
+    text += digits[0];
+    if (count > 1) text += "." + digits.substr(1);
+    const int magnitude = std::abs(exponent);
+    text += exponent < 0 ? "E-" : "E+";
+    if (magnitude < 10) text += '0';
+    text += std::to_string(magnitude);
+  } else if (exponent < 0) {
+    text += "0." + std::string(static_cast<std::size_t>(-exponent - 1), '0') + digits;
+  } else if (count <= exponent + 1) {
+    text += digits + std::string(static_cast<std::size_t>(exponent + 1 - count), '0');
+  } else {
+    text += digits.substr(0, static_cast<std::size_t>(exponent + 1)) + "." +
+            digits.substr(static_cast<std::size_t>(exponent + 1));
+  }
+  return true;
+}
+
+// Most values shown were rounded to at most five decimals: when the value is
+// the double nearest to a whole number of 10^-k, that decimal (of at most 15
+// digits) is its %.15G text, written here without the general conversion.
+bool fewDecimals(double value, std::string& text) {
+  if (std::fabs(value) < 1e-4) return false;  // %G writes these with an exponent
+  static constexpr double kScale[] = {1, 10, 100, 1000, 10000, 100000};
+  for (int k = 0; k < 6; ++k) {
+    const double scaled = std::nearbyint(value * kScale[k]);
+    if (std::fabs(scaled) >= 1e15 || scaled / kScale[k] != value) continue;
+    char digits[24];
+    const auto whole = static_cast<long long>(std::fabs(scaled));
+    std::string number(digits, std::to_chars(digits, digits + sizeof digits, whole).ptr);
+    if (k > 0) {
+      const auto width = static_cast<std::size_t>(k);
+      if (number.size() <= width) number.insert(0, width + 1 - number.size(), '0');
+      number.insert(number.size() - width, 1, '.');
+      while (number.back() == '0') number.pop_back();
+      if (number.back() == '.') number.pop_back();
+    }
+    text = value < 0 ? "-" + number : number;
+    return true;
+  }
+  return false;
 }
 
 std::string withLeadingBlank(std::string text) {
@@ -29,8 +99,19 @@ std::string withLeadingBlank(std::string text) {
 
 }  // namespace
 
-std::string numberText(double value) { return formatted(value, 15); }
-std::string numberText(float value) { return formatted(value, 7); }
+std::string numberText(double value) {
+  if (value == 0) return "0";  // also for -0
+  std::string text;
+  if (fewDecimals(value, text)) return text;
+  if (std::isnormal(value) && shortestAsFifteenDigits(value, text)) return text;
+  return withPrecision(value, 15);
+}
+
+std::string numberText(float value) {
+  if (value == 0) return "0";
+  return withPrecision(value, 7);
+}
+
 std::string signedNumberText(double value) { return withLeadingBlank(numberText(value)); }
 std::string signedNumberText(float value) { return withLeadingBlank(numberText(value)); }
 

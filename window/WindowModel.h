@@ -4,6 +4,7 @@
 // and the About windows. A view realises it and is told of every change.
 #include <functional>
 #include <map>
+#include <unordered_map>
 #include <string>
 #include <vector>
 
@@ -70,7 +71,12 @@ class WindowModel : public FieldStore {
   Element& list(std::string_view name);
   void changed(std::string_view name) const;
 
-  std::map<std::string, Element, std::less<>> elements_;
+  // Looked up by name some forty times a tick.
+  struct NameHash {
+    using is_transparent = void;
+    std::size_t operator()(std::string_view name) const { return std::hash<std::string_view>{}(name); }
+  };
+  std::unordered_map<std::string, Element, NameHash, std::equal_to<>> elements_;
   int timerInterval_ = 1000;
   bool timerEnabled_ = false;
   std::map<std::string, bool, std::less<>> aboutShown_;
