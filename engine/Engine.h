@@ -35,6 +35,9 @@ class Engine {
   // turns the position into hours east and radians north. False when a zone
   // or minutes field holds a number too large for single precision.
   bool readObserver();
+  // The conversion alone, on the degrees and minutes already in the state,
+  // with the East/West and North/South choices of the lists.
+  void convertObserver();
 
  private:
   // Shared time-scale steps, used by MAINCALC and RISESETCULM.

@@ -24,11 +24,15 @@ bool Engine::readObserver() {
   if (!readSingle("LongMin", s.ObsLongMin)) return false;
   s.ObsLat = numberOf(w.text("LatGrad"));
   if (!readSingle("LatMin", s.ObsLatMin)) return false;
+  convertObserver();
+  return true;
+}
+
+void Engine::convertObserver() {
   s.ObsLat = (s.ObsLat + s.ObsLatMin / 60.0) * s.Rad;
   s.ObsLong = (s.ObsLong + s.ObsLongMin / 60.0) / 15;
   if (w.topEntry("List1") == 1) s.ObsLong = -s.ObsLong;
   if (w.topEntry("List2") == 1) s.ObsLat = -s.ObsLat;
-  return true;
 }
 
 }  // namespace tessaly

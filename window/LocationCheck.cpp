@@ -56,10 +56,7 @@ bool checkLocation(Engine& engine, MessageSink& messages, double latitudeBound) 
   if (!within(zone, -12, 12)) return fail(messages::kTimezone);
   if (!within(longMin, 0, 59.99f)) return fail(messages::kLongitude);
   if (!within(latMin, 0, 59.99f)) return fail(messages::kLatitude);
-  s.ObsLat = (s.ObsLatMin / 60.0 + s.ObsLat) * s.Rad;
-  s.ObsLong = (s.ObsLongMin / 60.0 + s.ObsLong) / 15;
-  if (w.topEntry("List1") == 1) s.ObsLong = -s.ObsLong;
-  if (w.topEntry("List2") == 1) s.ObsLat = -s.ObsLat;
+  engine.convertObserver();
   if (!longDeg.fits || !within({s.ObsLong, true}, -12, 12)) return fail(messages::kLongitude);
   if (!latDeg.fits || !within({s.ObsLat, true}, -latitudeBound, latitudeBound))
     return fail(messages::kLatitude);
