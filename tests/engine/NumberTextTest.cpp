@@ -10,6 +10,7 @@ TEST(NumberText, PlainFormWithFifteenDigitsForADoubleSevenForASingle) {
   EXPECT_EQ(numberText(2451545.0), "2451545");
   EXPECT_EQ(numberText(-0.0), "0");
   EXPECT_EQ(numberText(-0.0001), "-0.0001");
+  EXPECT_EQ(numberText(0.00002), "2E-05");
   EXPECT_EQ(numberText(0.1 + 0.2), "0.3");
   EXPECT_EQ(numberText(1.0 / 3), "0.333333333333333");
   EXPECT_EQ(numberText(1.0f / 3), "0.3333333");

@@ -1,8 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cmath>
-#include <numbers>
-
 #include "Moment.h"
 #include "WholeNumber.h"
 
@@ -18,21 +15,6 @@ TEST(WholeNumber, IntFixAndCInt) {
     EXPECT_EQ(CInt(c.x), c.cint) << c.x;
     EXPECT_EQ(Int(c.x), c.floor) << c.x;
     EXPECT_EQ(Fix(c.x), c.fix) << c.x;
-  }
-}
-
-TEST(NumericHelpers, Kepler) {
-  testing::Moment m(1, 1, 2000, 12, 0);
-  const double e = 0.0167086;
-  for (double M : {0.0, 3.1415926535, std::numbers::pi, 1.0, 3.0, 6.0}) {
-    m.state.MeanAnom = M;
-    m.engine.Kepler();
-    const double E = m.state.EccAnom;
-    EXPECT_LE(std::fabs(E - e * std::sin(E) - M), 1e-7) << M;
-    EXPECT_EQ(m.state.ScratchV, E - e * std::sin(E) - M) << M;
-    if (M == 0 || std::fabs(M - std::numbers::pi) < 1e-9) {
-      EXPECT_EQ(E, M);  // E = M already solves the equation: no correction
-    }
   }
 }
 

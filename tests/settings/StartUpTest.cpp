@@ -1,21 +1,36 @@
-// Start-up from the settings file and saving it again.
+// Start-up from the settings file and saving it again, also when the file is
+// unreadable or huge: the window always starts tracking, and a failed save
+// leaves the old file as it was.
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <csignal>
+#include <cstdlib>
+#include <filesystem>
 
 #include "Fakes.h"
 #include "TempConfigHome.h"
+#include "ValueFields.h"
 
 namespace tessaly {
 namespace {
 
-using testing::FormFixture;
+namespace fs = std::filesystem;
 using testing::TempConfigHome;
 
-struct Session : FormFixture {
+constexpr const char* kSaved = "Ost, 10  0  1  50  0  1  1  3000 Azimuth, 180 \r\n";
+
+struct Session : testing::FormFixture {
   Session() {
     clock.set(9, 12, 2026, 21, 0, 0);
     form.Form_Load();
   }
   WindowModel& model() { return form.model(); }
+  bool startedWithInitialWindow() {
+    return model().text("Town") == "Varnholm" && model().text("Timezon") == "2" &&
+           model().timerInterval() == 1000 && model().timerRunning();
+  }
 };
 
 TEST(StartUp, SaveThenRestartRestoresEverySavedField) {
@@ -23,61 +38,36 @@ TEST(StartUp, SaveThenRestartRestoresEverySavedField) {
   {
     Session s;
     s.model().setSelected("Option2", true);
-    s.model().setText("Town", "Ust, Kut");
-    s.model().setText("LongGrad", "105");
-    s.model().setText("LongMin", "45.5");
+    for (auto [field, text] : {std::pair{"Town", "Ust Kut"}, {"LongGrad", "105"}, {"LongMin", "45.5"},
+                               {"LatGrad", "56"}, {"LatMin", "48"}, {"Timezon", "-8.5"}})
+      s.model().setText(field, text);
     s.model().selectEntry("List1", 1);
-    s.model().setText("LatGrad", "56");
-    s.model().setText("LatMin", "48");
     s.model().selectEntry("List2", 1);
-    s.model().setText("Timezon", "-8.5");
     s.form.me1_4_Click();
     s.form.me1_14_Click();
     s.form.me1_10_Click();
     s.form.me1_7_Click();
     EXPECT_TRUE(s.messages.shown.empty());
   }
-  // The comma in the town ends the first field: the rest reads as a number.
-  EXPECT_EQ(home.readSettings(), "Ust, Kut, 105  45.5  1  56  48  1 -8.5  5000 Азимут,-180 \r\n");
-  home.writeSettings("Ust Kut, 105  45.5  1  56  48  1 -8.5  5000 Азимут,-180 \r\n");
+  const std::string saved = "Ust Kut, 105  45.5  1  56  48  1 -8.5  5000 Азимут,-180 \r\n";
+  EXPECT_EQ(home.readSettings(), saved);
   Session s;
-  EXPECT_EQ(s.model().text("Town"), "Ust Kut");
-  EXPECT_EQ(s.model().text("LongGrad"), "105");
   EXPECT_EQ(s.model().text("LongMin"), "45.5");
-  EXPECT_EQ(s.model().topEntry("List1"), 1);
-  EXPECT_EQ(s.model().entries("List1")[1], "Зап.");
-  EXPECT_EQ(s.model().text("LatMin"), "48");
-  EXPECT_EQ(s.model().topEntry("List2"), 1);
-  EXPECT_EQ(s.model().text("Timezon"), "-8.5");
   EXPECT_EQ(s.model().timerInterval(), 5000);
   EXPECT_TRUE(s.model().checked("me1_4"));
-  EXPECT_FALSE(s.model().checked("me1_2"));
-  EXPECT_TRUE(s.model().checked("me1_14"));
-  EXPECT_EQ(s.form.state().AzimShift, -180);
-  EXPECT_EQ(s.model().text("Label25"), "Фазы Луны");
-  EXPECT_FALSE(s.model().enabled("LongGrad"));
-}
-
-TEST(StartUp, DefaultsRoundTripWithZeroMinutesShownAsZero) {
-  TempConfigHome home;
-  Session().form.me1_7_Click();
-  EXPECT_EQ(home.readSettings(), "Varnholm, 30  15  0  45  0  0  2  1000 Azimuth,\r\n");
-  Session s;
-  EXPECT_EQ(s.model().text("LatMin"), "0");
-  EXPECT_EQ(s.model().text("Label25"), "Moon Phases");
-  EXPECT_EQ(s.form.state().AzimShift, 0);  // an empty offset reads as 0
-  EXPECT_TRUE(s.model().checked("me1_12"));
+  s.form.me1_7_Click();  // every field restored: saving again writes the same line
+  EXPECT_EQ(home.readSettings(), saved);
 }
 
 TEST(StartUp, AzimuthOffsetsRestoreTheirMarks) {
   TempConfigHome home;
-  const std::pair<const char*, const char*> cases[] = {
-      {" 0 ", "me1_12"}, {" 180 ", "me1_13"}, {"-180 ", "me1_14"}, {" 90 ", "me1_14"}};
-  for (auto [offset, item] : cases) {
+  Session().form.me1_7_Click();  // an offset never chosen is saved as an empty field
+  EXPECT_EQ(home.readSettings(), "Varnholm, 30  15  0  45  0  0  2  1000 Azimuth,\r\n");
+  for (auto [offset, item] : {std::pair{"", "me1_12"}, {" 180 ", "me1_13"}, {" 90 ", "me1_14"}}) {
     home.writeSettings(std::string("Varnholm, 30  15  0  45  0  0  2  1000 Azimuth,") + offset + "\r\n");
     Session s;
     EXPECT_TRUE(s.model().checked(item)) << offset;
-    EXPECT_EQ(s.form.state().AzimShift, std::stod(offset));
+    EXPECT_EQ(s.form.state().AzimShift, std::atof(offset));  // an empty offset reads as 0
   }
 }
 
@@ -85,12 +75,8 @@ TEST(StartUp, FileCutShortBeforeTheMarkerKeepsTheInitialWindow) {
   TempConfigHome home;
   home.writeSettings("Ost, 10  0  1  50  0  1  1  3000 ");
   Session s;
-  EXPECT_EQ(s.model().text("Town"), "Varnholm");
-  EXPECT_EQ(s.model().text("LongGrad"), "30");
+  EXPECT_TRUE(s.startedWithInitialWindow());
   EXPECT_EQ(s.form.state().TimerMs, 3000);  // read, but the timer keeps 1000 ms
-  EXPECT_EQ(s.model().timerInterval(), 1000);
-  EXPECT_TRUE(s.model().checked("me1_2"));
-  EXPECT_TRUE(s.model().timerRunning());
 }
 
 TEST(StartUp, BadFilesNeverStopTheStart) {
@@ -106,20 +92,87 @@ TEST(StartUp, BadFilesNeverStopTheStart) {
     Session s;
     EXPECT_EQ(s.form.state().TimerMs, 1000) << bytes;
     EXPECT_TRUE(s.model().timerRunning());
-    for (auto field : {"Timezon", "LongGrad", "RAzim"})
-      EXPECT_EQ(s.model().text(field).find("inf"), std::string::npos) << field;
+    EXPECT_EQ(s.model().text("Timezon"), "2");  // the initial zone, never an infinite one
+    EXPECT_EQ(testing::badRiseSetCulmField(s.model()), "");
   }
 }
 
-TEST(StartUp, ASaveThatCannotBeWrittenSaysSoAndKeepsRunning) {
+// Saving once copied the unreadable file's permissions to the new file, so
+// the settings saved were lost at the next start.
+TEST(SettingsFaults, UnreadableFileStartsTheInitialWindowAndSavingMakesItReadable) {
   TempConfigHome home;
-  std::filesystem::create_directory(home.settingsFile());  // a folder in the file's place
+  home.writeSettings(kSaved);
+  fs::permissions(home.settingsFile(), fs::perms::none);
   Session s;
+  if (::geteuid() != 0) {
+    EXPECT_TRUE(s.startedWithInitialWindow());  // root reads it all the same
+  }
+  s.model().setText("Town", "Saved");
   s.form.me1_7_Click();
+  EXPECT_TRUE(s.messages.shown.empty());
+  constexpr auto kOwnerReadWrite = fs::perms::owner_read | fs::perms::owner_write;
+  EXPECT_EQ(fs::status(home.settingsFile()).permissions() & kOwnerReadWrite, kOwnerReadWrite);
+  EXPECT_EQ(Session().model().text("Town"), "Saved");
+}
+
+// The write stops part-way, as on a full disk: the file-size limit makes it
+// fail after a few bytes, for root too.
+TEST(SettingsFaults, SaveCutOffPartWayKeepsTheOldFile) {
+  TempConfigHome home;
+  home.writeSettings(kSaved);
+  Session s;
+  s.model().setText("Town", std::string(4096, 'x'));
+
+  rlimit old{};
+  ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &old), 0);
+  const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+  rlimit small = old;
+  small.rlim_cur = 16;
+  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+  s.form.me1_7_Click();
+  ::setrlimit(RLIMIT_FSIZE, &old);
+  std::signal(SIGXFSZ, oldHandler);
+
   ASSERT_EQ(s.messages.shown.size(), 1u);
   EXPECT_TRUE(s.messages.shown[0].starts_with("Cannot save settings"));
   EXPECT_TRUE(s.model().timerRunning());
-  EXPECT_EQ(s.exit.ended, 0);
+  EXPECT_EQ(home.readSettings(), kSaved);
+  EXPECT_EQ(home.namesInFolder(), std::vector<std::string>{"tessaly.ini"});  // no temporary file left
+  s.form.me1_7_Click();  // with room again the save goes through
+  EXPECT_EQ(Session().model().text("Town"), std::string(4096, 'x'));
+}
+
+TEST(SettingsFaults, TenMegabyteLineStartsAndSavesBackWhole) {
+  TempConfigHome home;
+  const std::string town(10u << 20, 'T');
+  const std::string line = town + ", 10  0  1  50  0  1  1  3000 Azimuth, 180 \r\n";
+  home.writeSettings(line);
+  {
+    Session s;
+    EXPECT_EQ(s.model().text("Town").size(), town.size());
+    EXPECT_EQ(s.model().timerInterval(), 3000);
+    s.form.me1_7_Click();
+    EXPECT_TRUE(s.messages.shown.empty());
+  }
+  EXPECT_TRUE(home.readSettings() == line);
+
+  home.writeSettings("Ost, 10  0  1  50  0  1 " + std::string(10u << 20, '7') + " 3000 Azimuth, 180 \r\n");
+  EXPECT_TRUE(Session().startedWithInitialWindow());  // the zone overflows: a read error
+}
+
+// Such a zone once kept the rise and set search subtracting 24 hours for ever.
+TEST(SettingsFaults, ZoneFarBeyondTwelveHoursStartsAndTheFirstTickRefusesIt) {
+  TempConfigHome home;
+  for (const char* zone : {"777777777777777", "1e30", "-3e38"}) {
+    home.writeSettings(std::string("Ost, 10  0  1  50  0  1 ") + zone + "  3000 Azimuth, 180 \r\n");
+    Session s;
+    EXPECT_TRUE(s.model().timerRunning()) << zone;
+    s.form.Timer1_Timer();
+    ASSERT_EQ(s.messages.shown.size(), 1u) << zone;
+    EXPECT_EQ(s.messages.shown[0], "Uncorrect input Timezone!");
+    EXPECT_TRUE(s.model().selected("Option2"));
+    EXPECT_EQ(s.model().timerInterval(), 0);
+  }
 }
 
 }  // namespace

@@ -1,10 +1,12 @@
 #pragma once
 // Points XDG_CONFIG_HOME at a fresh temporary folder for the test's life, so
 // that no test reads or writes the user's real settings.
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <vector>
 
 namespace tessaly::testing {
 
@@ -26,6 +28,14 @@ class TempConfigHome {
   std::string readSettings() const {
     std::ifstream in(settingsFile(), std::ios::binary);
     return {std::istreambuf_iterator<char>(in), {}};
+  }
+  // What the settings folder holds, sorted: a save leaves nothing beside the file.
+  std::vector<std::string> namesInFolder() const {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(dir_))
+      names.push_back(entry.path().filename().string());
+    std::ranges::sort(names);
+    return names;
   }
 
  private:

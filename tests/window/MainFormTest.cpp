@@ -79,28 +79,6 @@ TEST_F(MainFormTest, IntervalItemsCheckOneAndClearThree) {
   EXPECT_FALSE(model().checked("me1_5"));
 }
 
-TEST_F(MainFormTest, LatitudeJustPastThePolePassesATickButNotCalculate) {
-  model().setSelected("Option2", true);
-  model().setText("LatGrad", "90");
-  model().setText("LatMin", "0.01");
-  model().setSelected("Option1", true);
-  f.form.Timer1_Timer();
-  EXPECT_TRUE(f.messages.shown.empty());
-  model().setSelected("Option2", true);
-  f.form.Command2_Click();
-  ASSERT_EQ(f.messages.shown.size(), 1u);
-  EXPECT_EQ(f.messages.shown[0], "Uncorrect input Latitude!");
-}
-
-TEST_F(MainFormTest, AFailedTickShowsItsMessageAndFallsBackToManual) {
-  model().setText("Timezon", "13");  // as a settings file may leave it
-  f.form.Timer1_Timer();
-  ASSERT_EQ(f.messages.shown, std::vector<std::string>{"Uncorrect input Timezone!"});
-  EXPECT_TRUE(model().selected("Option2"));
-  EXPECT_FALSE(model().timerRunning());
-  EXPECT_TRUE(model().enabled("Timezon"));
-}
-
 // A toolkit may deliver timer events while a modal box is open.
 TEST_F(MainFormTest, NoTickRunsInsideTheMessageBoxOfAnother) {
   struct ReentrantMessages : MessageSink {
