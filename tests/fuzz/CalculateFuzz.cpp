@@ -16,15 +16,9 @@ namespace {
 
 using namespace tessaly;
 
-struct FixedClock : Clock {
-  ClockReading now() const override { return {9, 12, 2026, 21, 0, 0, 75600}; }
-};
-struct NoMessages : MessageSink {
-  void showMessage(std::string_view) override {}
-};
-struct NoExit : ProgramExit {
-  void endProgram() override {}
-};
+using fuzz::FixedClock;
+using fuzz::NoExit;
+using fuzz::NoMessages;
 
 constexpr std::array<std::string_view, 11> kInputs = {
     "DateDay", "DateMonth", "DateYear", "TimeHour", "TimeMin", "TimeSec",

@@ -15,15 +15,9 @@ namespace {
 
 using namespace tessaly;
 
-struct FixedClock : Clock {
-  ClockReading now() const override { return {9, 12, 2026, 21, 0, 0, 75600}; }
-};
-struct NoMessages : MessageSink {
-  void showMessage(std::string_view) override {}
-};
-struct NoExit : ProgramExit {
-  void endProgram() override {}
-};
+using fuzz::FixedClock;
+using fuzz::NoExit;
+using fuzz::NoMessages;
 
 // A private settings folder for the whole run.
 const std::filesystem::path& settingsFile() {
