@@ -22,12 +22,13 @@ struct Arguments {
 
 void Engine::MoonEcl() {
   const double T = s.TCent, rad = s.Rad;
-  double D = 350.737486 + 445267.114217 * T - 0.001436 * std::pow(T, 2);
-  double Mp = 296.104608 + 477198.849108 * T + 0.009192 * std::pow(T, 2);
-  double F = 11.2509 + 483202.02522 * T - 0.00321 * std::pow(T, 2);
-  double L = 270.4341639 + 481267.8831417 * T - 0.001133 * std::pow(T, 2);
-  double M = 358.475833 + 35999.04975 * T - 0.00015 * std::pow(T, 2);
-  double Om = 259.1833 - 1934.142 * T + 0.0021 * std::pow(T, 2);
+  const double T2 = std::pow(T, 2);  // the same square for every element
+  double D = 350.737486 + 445267.114217 * T - 0.001436 * T2;
+  double Mp = 296.104608 + 477198.849108 * T + 0.009192 * T2;
+  double F = 11.2509 + 483202.02522 * T - 0.00321 * T2;
+  double L = 270.4341639 + 481267.8831417 * T - 0.001133 * T2;
+  double M = 358.475833 + 35999.04975 * T - 0.00015 * T2;
+  double Om = 259.1833 - 1934.142 * T + 0.0021 * T2;
 
   D = reducedDegrees(D);
   F = reducedDegrees(F);
@@ -56,7 +57,7 @@ void Engine::MoonEcl() {
   F -= 0.0247 * s3;
   F -= 0.0043 * std::sin((Om + 275.05 - 2.3 * T) * rad);
 
-  const double E = 1 - 0.002495 * T - 0.0000075 * std::pow(T, 2);
+  const double E = 1 - 0.002495 * T - 0.0000075 * T2;
   s.MoonLon = L;
   const Arguments a{D * rad, M * rad, Mp * rad, F * rad};
 
@@ -75,7 +76,7 @@ void Engine::MoonEcl() {
   s.MoonPar = 0.950724;
   for (const MoonTerm& t : kParallaxTerms) s.MoonPar += t.coefficient * std::cos(a.argument(t));
 
-  s.Obliq = 23.4523 - (46.845 * T + 0.0059 * std::pow(T, 2) - 0.001811 * std::pow(T, 3)) / 3600;
+  s.Obliq = 23.4523 - (46.845 * T + 0.0059 * T2 - 0.001811 * std::pow(T, 3)) / 3600;
 
   const double lambda = s.MoonLon * rad, beta = s.MoonLat * rad, eps = s.Obliq * rad;
   s.AtnNum = std::sin(beta) * std::cos(eps) + std::sin(lambda) * (std::sin(eps) * std::cos(beta));

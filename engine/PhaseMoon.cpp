@@ -27,12 +27,13 @@ void Engine::PhasePlus() {
   const double k = s.PhaseK;
   const double T = k / 1236.85;
   s.PhaseT = T;
-  s.PhaseJD = 2415020.75933 + 29.53058868 * k + 0.0001178 * std::pow(T, 2) -
-              0.000000155 * std::pow(T, 3);
-  s.PhaseJD += 0.00033 * std::sin((166.56 + 132.87 * T - 0.009173 * std::pow(T, 2)) * s.Rad);
-  const double m = 359.2242 + 29.10535608 * k - 0.0000333 * std::pow(T, 2) - 0.00000347 * std::pow(T, 3);
-  const double mPrime = 306.0253 + 385.81691806 * k + 0.0107306 * std::pow(T, 2) + 0.00001236 * std::pow(T, 3);
-  const double f = 21.2964 + 390.67050646 * k - 0.0016528 * std::pow(T, 2) - 0.00000239 * std::pow(T, 3);
+  const double T2 = std::pow(T, 2), T3 = std::pow(T, 3);
+  s.PhaseJD = 2415020.75933 + 29.53058868 * k + 0.0001178 * T2 -
+              0.000000155 * T3;
+  s.PhaseJD += 0.00033 * std::sin((166.56 + 132.87 * T - 0.009173 * T2) * s.Rad);
+  const double m = 359.2242 + 29.10535608 * k - 0.0000333 * T2 - 0.00000347 * T3;
+  const double mPrime = 306.0253 + 385.81691806 * k + 0.0107306 * T2 + 0.00001236 * T3;
+  const double f = 21.2964 + 390.67050646 * k - 0.0016528 * T2 - 0.00000239 * T3;
   auto reduced = [this](double x) {
     s.PhaseRev = x / 360;
     return (s.PhaseRev - Int(s.PhaseRev)) * 360 * s.Rad;
