@@ -71,34 +71,26 @@ void MAINCALC(benchmark::State& run) {
 BENCHMARK(MAINCALC);
 
 void Calculate(benchmark::State& run) {
-  MemoryFieldStore fields;
-  ObservationState state;
-  setAngleConstants(state);
-  Engine engine(state, fields);
+  Prepared p;
   SilentMessages messages;
-  typeTypicalInput(fields);
-  for (auto _ : run) benchmark::DoNotOptimize(Command2_Click(engine, messages));
+  for (auto _ : run) benchmark::DoNotOptimize(Command2_Click(p.engine, messages));
   if (messages.count != 0) run.SkipWithError("Calculate refused the typical input");
 }
 BENCHMARK(Calculate);
 
 // A Calculate for every hour of 2021, as a user stepping through a year.
 void YearOfHourlyCalculates(benchmark::State& run) {
-  MemoryFieldStore fields;
-  ObservationState state;
-  setAngleConstants(state);
-  Engine engine(state, fields);
+  Prepared p;
   SilentMessages messages;
-  typeTypicalInput(fields);
   constexpr int kMonthLength[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
   for (auto _ : run) {
     for (int month = 1; month <= 12; ++month) {
-      fields.setText("DateMonth", std::to_string(month));
+      p.fields.setText("DateMonth", std::to_string(month));
       for (int day = 1; day <= kMonthLength[month - 1]; ++day) {
-        fields.setText("DateDay", std::to_string(day));
+        p.fields.setText("DateDay", std::to_string(day));
         for (int hour = 0; hour < 24; ++hour) {
-          fields.setText("TimeHour", std::to_string(hour));
-          benchmark::DoNotOptimize(Command2_Click(engine, messages));
+          p.fields.setText("TimeHour", std::to_string(hour));
+          benchmark::DoNotOptimize(Command2_Click(p.engine, messages));
         }
       }
     }
