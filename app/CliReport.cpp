@@ -4,17 +4,10 @@
 #include <sstream>
 #include <string_view>
 
+#include "CalculateFields.h"
+
 namespace tessaly::cli {
 namespace {
-
-constexpr std::string_view kReportedFields[] = {
-    "DateDay", "DateMonth", "DateYear", "TimeHour", "TimeMin", "TimeSec", "LongGrad", "LongMin",
-    "LatGrad", "LatMin", "Timezon", "DOY", "JulianDate", "SidHour", "SidMin", "SidSec", "Fraction",
-    "RAHour", "RAMin", "RASec", "Label33", "DeclGrad", "DeclMin", "DeclSec", "AltTrue", "AzimTrue",
-    "AltApp", "LongSun", "LatLuna", "Distkm", "DistPer", "DiamMin", "DiamSec", "Label37", "Phase1",
-    "DatePhase1", "Phase2", "DatePhase2", "RiseHour", "RiseMin", "RAzim", "SetHour", "SetMin",
-    "SAzim", "CulmHour(0)", "CulmMin(0)", "ATransit(0)", "CulmHour(1)", "CulmMin(1)", "ATransit(1)",
-};
 
 std::string entryInView(const WindowModel& w, std::string_view list) {
   return w.entries(list).at(static_cast<std::size_t>(w.topEntry(list)));
@@ -53,7 +46,7 @@ std::string eventRow(const Block& b, const char* hour, const char* minute, const
 
 std::string jsonReport(const WindowModel& w, const std::optional<std::string>& message) {
   nlohmann::ordered_json j;
-  for (std::string_view field : kReportedFields) j[std::string(field)] = w.text(field);
+  for (std::string_view field : calculateFields()) j[std::string(field)] = w.text(field);
   j["List1"] = entryInView(w, "List1");
   j["List2"] = entryInView(w, "List2");
   j["message"] = message ? nlohmann::ordered_json(*message) : nlohmann::ordered_json(nullptr);

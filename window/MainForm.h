@@ -23,6 +23,7 @@ class MainForm {
   WindowModel& model() { return model_; }
   const WindowModel& model() const { return model_; }
   ObservationState& state() { return state_; }
+  const ObservationState& state() const { return state_; }
   Engine& engine() { return engine_; }
 
   // Start-up and saving (defined with the settings file).
