@@ -31,6 +31,8 @@ PhaseOnDate phaseNamed(const WindowModel& w, const std::string& name) {
 
 }  // namespace
 
+std::span<const std::string_view> eventRowFields() { return kRowFields; }
+
 std::string PhaseOnDate::time() const { return dateText.substr(dateText.find(' ') + 1); }
 
 std::optional<std::string> eventRow(RowCalculator& calculator, const Zone& zone, date::local_days day,

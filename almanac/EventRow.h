@@ -3,6 +3,7 @@
 // lower culmination, and the principal phases that fall on that date.
 #include <chrono>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -18,6 +19,9 @@ struct PhaseOnDate {
   std::string dateText;  // as DatePhase1 or DatePhase2 shows it: "D.M.YYYY H:M"
   std::string time() const;  // "H:M"
 };
+
+// The window fields an event row keeps, in order.
+std::span<const std::string_view> eventRowFields();
 
 struct EventRow {
   // The date, time and zone fields of the moment calculated and the twelve

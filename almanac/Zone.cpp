@@ -1,5 +1,6 @@
 #include "Zone.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 #include "NumberText.h"
@@ -24,6 +25,17 @@ date::sys_seconds NamedZone::instant(date::local_seconds local) const {
 LocalMoment NamedZone::moment(date::sys_seconds instant) const {
   if (instant < period_.begin || instant >= period_.end) period_ = zone_.get_info(instant);
   return {date::local_seconds{(instant + period_.offset).time_since_epoch()}, zoneText(period_.offset)};
+}
+
+std::vector<std::string> NamedZone::textsBetween(date::sys_seconds from, date::sys_seconds to) const {
+  std::vector<std::string> texts;
+  for (date::sys_seconds at = from; at < to;) {
+    const date::sys_info period = zone_.get_info(at);
+    std::string text = zoneText(period.offset);
+    if (std::find(texts.begin(), texts.end(), text) == texts.end()) texts.push_back(std::move(text));
+    at = period.end;
+  }
+  return texts;
 }
 
 std::unique_ptr<Zone> findNamedZone(const std::string& name) {

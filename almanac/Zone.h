@@ -6,6 +6,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "LocalMoment.h"
 
@@ -19,6 +20,8 @@ class Zone {
   virtual date::sys_seconds instant(date::local_seconds local) const = 0;
   // The local time of an instant with the zone text in force then.
   virtual LocalMoment moment(date::sys_seconds instant) const = 0;
+  // Every zone text in force from one instant up to another, in order.
+  virtual std::vector<std::string> textsBetween(date::sys_seconds from, date::sys_seconds to) const = 0;
 };
 
 // A zone of one offset as typed, never read as a number here: the window's
@@ -28,6 +31,7 @@ class FixedZone : public Zone {
   explicit FixedZone(std::string text) : text_(std::move(text)) {}
   date::sys_seconds instant(date::local_seconds local) const override;
   LocalMoment moment(date::sys_seconds instant) const override;
+  std::vector<std::string> textsBetween(date::sys_seconds, date::sys_seconds) const override { return {text_}; }
 
  private:
   std::string text_;
@@ -38,6 +42,7 @@ class NamedZone : public Zone {
   explicit NamedZone(const date::time_zone& zone) : zone_(zone) {}
   date::sys_seconds instant(date::local_seconds local) const override;
   LocalMoment moment(date::sys_seconds instant) const override;
+  std::vector<std::string> textsBetween(date::sys_seconds from, date::sys_seconds to) const override;
 
  private:
   const date::time_zone& zone_;
