@@ -1,16 +1,8 @@
 #include "RowCalculator.h"
 
-#include "NumberText.h"
 
 namespace tessaly::almanac {
 namespace {
-
-// The twelve fields RISESETCULM writes.
-constexpr std::string_view kDayFields[] = {
-    "RiseHour",    "RiseMin",    "RAzim",       "SetHour",     "SetMin",     "SAzim",
-    "CulmHour(0)", "CulmMin(0)", "ATransit(0)", "CulmHour(1)", "CulmMin(1)", "ATransit(1)",
-};
-static_assert(std::size(kDayFields) == std::tuple_size_v<std::array<std::string, 12>>);
 
 constexpr std::string_view kPlaceFields[] = {"LongGrad", "LongMin", "LatGrad", "LatMin", "Timezon"};
 
@@ -47,31 +39,24 @@ std::optional<std::string> RowCalculator::calculate(const LocalMoment& moment) {
   w.setText("TimeSec", t.second);
   w.setText("Timezon", moment.zone);
   message_.text.reset();
-  Command2_Click(form_.engine(), message_, riseSetCulm_);
+  Command2_Click(form_.engine(), message_, riseSetCulm_, false);
   return message_.text;
 }
 
-// Everything RISESETCULM reads: the date (as corrected by Calculate), the
-// place and zone texts, the two lists and the azimuth reference.
-std::string RowCalculator::dayKey() const {
+RowCalculator::DayKey RowCalculator::dayKey() const {
   const ObservationState& s = form_.state();
   const WindowModel& w = form_.model();
-  std::string key = numberText(s.InDay) + "." + numberText(s.InMonth) + "." + numberText(s.InYear);
-  for (std::string_view field : kPlaceFields) key += "|" + w.text(field);
-  key += "|" + std::to_string(w.topEntry("List1")) + std::to_string(w.topEntry("List2"));
-  key += "|" + (s.AzimShift ? numberText(*s.AzimShift) : std::string("none"));
+  DayKey key{s.InDay, s.InMonth, s.InYear, {}, w.topEntry("List1"), w.topEntry("List2"), s.AzimShift};
+  for (std::size_t i = 0; i < key.place.size(); ++i) key.place[i] = w.text(kPlaceFields[i]);
   return key;
 }
 
+// Only RISESETCULM writes the twelve fields of the day's events, so after a
+// calculation for the same day they still show its texts.
 void RowCalculator::riseSetCulm(Engine& engine) {
-  std::string key = dayKey();
-  WindowModel& w = form_.model();
-  if (key == dayKey_) {
-    for (std::size_t i = 0; i < dayTexts_.size(); ++i) w.setText(kDayFields[i], dayTexts_[i]);
-    return;
-  }
+  DayKey key = dayKey();
+  if (key == dayKey_) return;
   engine.RISESETCULM();
-  for (std::size_t i = 0; i < dayTexts_.size(); ++i) dayTexts_[i] = w.text(kDayFields[i]);
   dayKey_ = std::move(key);
 }
 

@@ -2,7 +2,9 @@
 // Calculate for one moment after another, through the window's own
 // Calculate on a window of its own. Moments of one date share the date's
 // rise, set and culminations, which depend on nothing else that changes
-// between them; every row stays what a single Calculate gives.
+// between them, and the phases are computed once, by MAINCALC, whose own
+// computation replaces everything the earlier one shows; every row stays
+// what a single Calculate gives.
 #include <array>
 #include <optional>
 #include <string>
@@ -42,16 +44,25 @@ class RowCalculator {
     void endProgram() override {}
   };
 
+  // Everything RISESETCULM reads: the date (as corrected by Calculate), the
+  // place and zone texts, the two lists and the azimuth reference.
+  struct DayKey {
+    double day = 0, month = 0, year = 0;
+    std::array<std::string, 5> place;
+    int eastWest = 0, northSouth = 0;
+    std::optional<double> azimuthShift;
+    bool operator==(const DayKey&) const = default;
+  };
+
   void riseSetCulm(Engine& engine);
-  std::string dayKey() const;
+  DayKey dayKey() const;
 
   NoClock clock_;
   FirstMessage message_;
   NoExit exit_;
   MainForm form_;
   RiseSetCulm riseSetCulm_;
-  std::string dayKey_;
-  std::array<std::string, 12> dayTexts_;
+  std::optional<DayKey> dayKey_;
 };
 
 }  // namespace tessaly::almanac

@@ -51,7 +51,8 @@ bool Command2_Click(Engine& engine, MessageSink& messages) {
   return Command2_Click(engine, messages, [](Engine& e) { e.RISESETCULM(); });
 }
 
-bool Command2_Click(Engine& engine, MessageSink& messages, const RiseSetCulm& riseSetCulm) {
+bool Command2_Click(Engine& engine, MessageSink& messages, const RiseSetCulm& riseSetCulm,
+                    bool phasesBeforeMainCalc) {
   ObservationState& s = engine.state();
   FieldStore& w = engine.fields();
   if (!checkLocation(engine, messages, kCalculateLatitudeBound)) return false;
@@ -80,7 +81,7 @@ bool Command2_Click(Engine& engine, MessageSink& messages, const RiseSetCulm& ri
   riseSetCulm(engine);
   s.UTHour = s.InHour + s.InMin / 60 + s.InSec / 3600 - s.TZone;
   s.DayUT = s.InDay + s.UTHour / 24;
-  engine.PhaseMoon();
+  if (phasesBeforeMainCalc) engine.PhaseMoon();
   engine.MAINCALC();
   return true;
 }
