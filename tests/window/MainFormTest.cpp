@@ -2,6 +2,10 @@
 // intervals, azimuth reference, languages and the About dialogs.
 #include <gtest/gtest.h>
 
+#include <span>
+#include <string>
+#include <vector>
+
 #include "Fakes.h"
 #include "TempConfigHome.h"
 
@@ -156,11 +160,59 @@ TEST_F(MainFormTest, AboutFollowsTheCancelCaptionAndOkHidesIt) {
   EXPECT_FALSE(model().aboutShown("frmAbout_rus"));
 }
 
-TEST_F(MainFormTest, CancelAndExitEndTheProgram) {
-  f.form.Command1_Click();
-  EXPECT_TRUE(f.form.menuItemChosen("me1_6"));
-  EXPECT_EQ(f.exit.ended, 2);
-  EXPECT_FALSE(f.form.menuItemChosen("me9_9"));
+// Ticks restarted by an interval item overwrote the date typed in manual
+// mode, and one that failed its check with Manual selected never stopped.
+TEST_F(MainFormTest, IntervalChosenInManualLeavesTheTicksStopped) {
+  model().setSelected("Option2", true);
+  f.form.me1_4_Click();
+  EXPECT_FALSE(model().timerRunning());
+  EXPECT_EQ(f.form.state().TimerMs, 5000);
+  EXPECT_TRUE(model().checked("me1_4"));
+
+  model().setText("LatGrad", "91");
+  f.form.Timer1_Timer();  // one already on its way
+  EXPECT_EQ(f.messages.shown, std::vector<std::string>{"Uncorrect input Latitude!"});
+  EXPECT_FALSE(model().timerRunning());
+  model().setText("LatGrad", "45");
+  model().setSelected("Option1", true);
+  EXPECT_EQ(model().timerInterval(), 5000);
+}
+
+constexpr std::string_view kRiseSetCulm[] = {"RiseHour", "RiseMin",    "RAzim",       "SetHour",
+                                             "SetMin",   "SAzim",      "CulmHour(0)", "CulmMin(0)",
+                                             "ATransit(0)", "CulmHour(1)", "CulmMin(1)", "ATransit(1)"};
+constexpr std::string_view kPhases[] = {"Phase1", "DatePhase1", "Phase2", "DatePhase2"};
+
+std::vector<std::string> texts(const WindowModel& m, std::span<const std::string_view> fields) {
+  std::vector<std::string> out;
+  for (auto field : fields) out.push_back(m.text(field));
+  return out;
+}
+
+TEST_F(MainFormTest, TickAcrossMidnightLeavesRiseSetAndCulminations) {
+  f.clock.set(9, 12, 2026, 23, 59, 59);
+  f.form.Timer1_Timer();
+  const auto before = texts(model(), kRiseSetCulm);
+  f.clock.set(10, 12, 2026, 0, 0, 1);
+  f.form.Timer1_Timer();
+  EXPECT_EQ(model().text("DateDay"), "10");
+  EXPECT_EQ(texts(model(), kRiseSetCulm), before);
+}
+
+// Rise, set, culminations and phases of today at once, as Calculate gives them.
+TEST_F(MainFormTest, ChoosingRealTimeRecomputesPhasesRiseAndSetAtOnce) {
+  model().setSelected("Option2", true);
+  const auto calculate = [this](const char* day, const char* year) {
+    for (auto [field, text] : {std::pair{"DateDay", day}, {"DateMonth", "12"}, {"DateYear", year},
+                               {"TimeHour", "9"}, {"TimeMin", "5"}, {"TimeSec", "3"}})
+      model().setText(field, text);
+    f.form.Command2_Click();
+    return std::pair{texts(model(), kRiseSetCulm), texts(model(), kPhases)};
+  };
+  const auto today = calculate("9", "2026");
+  ASSERT_NE(calculate("1", "2015"), today);
+  model().setSelected("Option1", true);
+  EXPECT_EQ(std::pair(texts(model(), kRiseSetCulm), texts(model(), kPhases)), today);
 }
 
 }  // namespace
