@@ -29,8 +29,7 @@ void appendNumber(std::string& line, double value) {
 // A comma or a line break inside a text would end the field, or the line,
 // early and shift every later field: they are left out.
 void appendText(std::string& line, std::string_view text) {
-  for (char c : text)
-    if (kTextFieldEnds.find(c) == std::string_view::npos) line += c;
+  line += withoutTextFieldEnds(text);
   line += ',';
 }
 
@@ -101,6 +100,14 @@ std::string firstLineAsUtf8(std::string_view bytes) {
 }
 
 }  // namespace
+
+std::string withoutTextFieldEnds(std::string_view text) {
+  std::string kept;
+  kept.reserve(text.size());
+  for (char c : text)
+    if (kTextFieldEnds.find(c) == std::string_view::npos) kept += c;
+  return kept;
+}
 
 std::string formatSettingsLine(const SettingsValues& values) {
   std::string line;

@@ -27,6 +27,8 @@ struct SettingsValues {
 
 // What ends a text field of the line: no text field can hold these.
 constexpr std::string_view kTextFieldEnds = ",\r\n";
+// The text with the characters of kTextFieldEnds left out.
+std::string withoutTextFieldEnds(std::string_view text);
 
 // The file's line: exact field forms, UTF-8, ending with "\r\n". Characters
 // of kTextFieldEnds in the texts are left out.

@@ -43,12 +43,8 @@ bool WindowModel::takes(std::string_view name, char c) {
 
 void WindowModel::setText(std::string_view name, std::string_view text) {
   Element& e = element(name);
-  std::string taken;
-  if (name == "Town") {
-    for (char c : text)
-      if (takes(name, c)) taken += c;
-    text = taken;
-  }
+  const std::string town = name == "Town" ? withoutTextFieldEnds(text) : std::string();
+  if (name == "Town") text = town;
   if (e.text == text) return;
   e.text = text;
   changed(name);

@@ -112,13 +112,12 @@ class MainWindowViewTest : public QObject {
     QFETCH(QString, control);
     QFETCH(QString, caption);
     find<QAction>(russian ? "me1_10" : "me1_9")->trigger();
-    const std::string name = control.toStdString();
     if (auto* action = session_->view.findChild<QAction*>(control))
       QCOMPARE(action->text(), caption);
     else if (auto* button = session_->view.findChild<QPushButton*>(control))
       QCOMPARE(button->text(), caption);
     else
-      QCOMPARE(label(name.c_str()), caption);
+      QCOMPARE(label(qPrintable(control)), caption);
   }
 
   void failedCheckShowsModalMessage() {
