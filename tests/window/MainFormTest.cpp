@@ -1,5 +1,5 @@
 // Scripted sessions on the window model with a fake clock: modes, ticks,
-// intervals, azimuth reference, languages and the About dialogs.
+// intervals, azimuth reference and languages.
 #include <gtest/gtest.h>
 
 #include <span>
@@ -121,19 +121,6 @@ TEST_F(MainFormTest, LanguageSwitchKeepsTheListChoiceAndTranslatesPhases) {
   EXPECT_EQ(model().text("CulmSun(0)"), "Upper culmination");
   EXPECT_EQ(model().text("me1_2"), "&1 sec");
   EXPECT_EQ(model().entries("List1")[1], "West");
-}
-
-TEST_F(MainFormTest, AboutFollowsTheCancelCaptionAndOkHidesIt) {
-  f.form.me2_1_Click();
-  EXPECT_TRUE(model().aboutShown("frmAbout"));
-  f.form.frmAbout_Command1_Click();
-  EXPECT_FALSE(model().aboutShown("frmAbout"));
-  f.form.SetRussianCaptions();
-  f.form.me2_1_Click();
-  EXPECT_TRUE(model().aboutShown("frmAbout_rus"));
-  EXPECT_FALSE(model().aboutShown("frmAbout"));
-  f.form.frmAbout_rus_Command1_Click();
-  EXPECT_FALSE(model().aboutShown("frmAbout_rus"));
 }
 
 // Ticks restarted by an interval item overwrote the date typed in manual
