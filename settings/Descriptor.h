@@ -6,15 +6,11 @@ namespace tessaly {
 
 class Descriptor {
  public:
-  explicit Descriptor(int fd = -1) : fd_(fd) {}
+  explicit Descriptor(int fd) : fd_(fd) {}
   Descriptor(const Descriptor&) = delete;
   Descriptor& operator=(const Descriptor&) = delete;
   ~Descriptor() {
     if (fd_ >= 0) ::close(fd_);
-  }
-  void reset(int fd) {
-    if (fd_ >= 0) ::close(fd_);
-    fd_ = fd;
   }
   int get() const { return fd_; }
   bool valid() const { return fd_ >= 0; }

@@ -63,15 +63,15 @@ fs::path temporaryName(const fs::path& file) {
 void removeStaleTemporaries(const fs::path& file) {
   const std::string prefix = temporaryPrefix(file);
   std::error_code ec;
-  for (const auto& entry : fs::directory_iterator(file.parent_path(), ec)) {
-    const std::string name = entry.path().filename().string();
+  for (fs::directory_iterator it(file.parent_path(), ec), end; !ec && it != end; it.increment(ec)) {
+    const std::string name = it->path().filename().string();
     if (!name.starts_with(prefix)) continue;
     const char* first = name.data() + prefix.size();
     const char* last = name.data() + name.size();
     pid_t pid = 0;
-    const auto [end, result] = std::from_chars(first, last, pid);
-    if (result != std::errc() || end == last || *end != '-' || pid <= 0) continue;
-    if (::kill(pid, 0) != 0 && errno == ESRCH) ::unlink(entry.path().c_str());
+    const auto [after, result] = std::from_chars(first, last, pid);
+    if (result != std::errc() || after == last || *after != '-' || pid <= 0) continue;
+    if (::kill(pid, 0) != 0 && errno == ESRCH) ::unlink(it->path().c_str());
   }
 }
 
