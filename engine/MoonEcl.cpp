@@ -1,5 +1,6 @@
 // The Moon's geocentric ecliptic and equatorial place by the system's own
 // shortened lunar theory.
+#include <array>
 #include <cmath>
 
 #include "Engine.h"
@@ -61,8 +62,16 @@ void Engine::MoonEcl() {
   s.MoonLon = L;
   const Arguments a{D * rad, M * rad, Mp * rad, F * rad};
 
-  for (const MoonTerm& t : kLongitudeTerms) {
-    double term = t.coefficient * std::sin(a.argument(t));
+  // glibc's sincos gives exactly its sin and its cos.
+  std::array<double, kLongitudeTerms.size()> longitudeCosine;
+  for (std::size_t i = 0; i < kLongitudeTerms.size(); ++i) {
+    const MoonTerm& t = kLongitudeTerms[i];
+    double sine;
+    if (kParallaxSharing.cosineUsed[i])
+      sincos(a.argument(t), &sine, &longitudeCosine[i]);
+    else
+      sine = std::sin(a.argument(t));
+    const double term = t.coefficient * sine;
     s.MoonLon += t.timesE ? term * E : term;
   }
   if (s.MoonLon >= 360) s.MoonLon -= 360;
@@ -74,7 +83,11 @@ void Engine::MoonEcl() {
   s.MoonLat = B * (1 - w1 - w2);
 
   s.MoonPar = 0.950724;
-  for (const MoonTerm& t : kParallaxTerms) s.MoonPar += t.coefficient * std::cos(a.argument(t));
+  for (std::size_t i = 0; i < kParallaxTerms.size(); ++i) {
+    const MoonTerm& t = kParallaxTerms[i];
+    const int shared = kParallaxSharing.longitudeRow[i];
+    s.MoonPar += t.coefficient * (shared >= 0 ? longitudeCosine[shared] : std::cos(a.argument(t)));
+  }
 
   s.Obliq = 23.4523 - (46.845 * T + 0.0059 * T2 - 0.001811 * std::pow(T, 3)) / 3600;
 

@@ -2,7 +2,7 @@
 
 namespace tessaly {
 
-const std::array<MoonTerm, 50> kLongitudeTerms{{
+constexpr std::array<MoonTerm, 50> kLongitudeTerms{{
     {0, 0, 1, 0, 6.2888},     {-2, 0, 1, 0, -1.274},    {2, 0, 0, 0, 0.6583},
     {0, 0, 2, 0, 0.2136},     {0, 1, 0, 0, -0.1851, true},
     {0, 0, 0, 2, -0.1143},    {-2, 0, 2, 0, -0.0588},   {-2, 1, 1, 0, -0.0572},
@@ -23,7 +23,7 @@ const std::array<MoonTerm, 50> kLongitudeTerms{{
     {-1, 0, 2, 0, 0.0005},
 }};
 
-const std::array<MoonTerm, 34> kLatitudeTerms{{
+constexpr std::array<MoonTerm, 34> kLatitudeTerms{{
     {0, 0, 0, 1, 5.128},   {0, 0, 1, 1, 0.281},   {0, 0, 1, -1, 0.278},
     {2, 0, 0, -1, 0.173},  {2, 0, -1, 1, 0.055},  {2, 0, -1, -1, 0.046},
     {2, 0, 0, 1, 0.033},   {0, 0, 2, 1, 0.017},   {2, 0, 1, -1, 0.009},
@@ -38,7 +38,7 @@ const std::array<MoonTerm, 34> kLatitudeTerms{{
     {2, 0, 2, -1, 0.001},
 }};
 
-const std::array<MoonTerm, 30> kParallaxTerms{{
+constexpr std::array<MoonTerm, 30> kParallaxTerms{{
     {0, 0, 1, 0, 0.051818},   {2, 0, -1, 0, 0.009531},  {2, 0, 0, 0, 0.007843},
     {0, 0, 2, 0, 0.002824},   {2, 0, 1, 0, 0.000857},   {2, -1, 0, 0, 0.000533},
     {2, -1, -1, 0, 0.000401}, {0, -1, 1, 0, 0.00032},   {1, 0, 0, 0, -0.000271},
@@ -50,5 +50,30 @@ const std::array<MoonTerm, 30> kParallaxTerms{{
     {1, 0, 1, 0, -0.00003},   {-2, 0, 0, 2, -0.000029}, {0, 1, 2, 0, -0.000029},
     {2, -2, 0, 0, 0.000026},  {-2, 0, 1, 2, -0.000023}, {4, -1, -1, 0, 0.000019},
 }};
+
+namespace {
+
+constexpr bool sameOrOpposite(const MoonTerm& a, const MoonTerm& b) {
+  const bool same = a.d == b.d && a.m == b.m && a.mPrime == b.mPrime && a.f == b.f;
+  const bool opposite = a.d == -b.d && a.m == -b.m && a.mPrime == -b.mPrime && a.f == -b.f;
+  return same || opposite;
+}
+
+constexpr ParallaxSharing findSharing() {
+  ParallaxSharing sharing{};
+  for (std::size_t p = 0; p < kParallaxTerms.size(); ++p) {
+    sharing.longitudeRow[p] = -1;
+    for (std::size_t l = 0; l < kLongitudeTerms.size() && sharing.longitudeRow[p] < 0; ++l) {
+      if (!sameOrOpposite(kParallaxTerms[p], kLongitudeTerms[l])) continue;
+      sharing.longitudeRow[p] = static_cast<int>(l);
+      sharing.cosineUsed[l] = true;
+    }
+  }
+  return sharing;
+}
+
+}  // namespace
+
+constexpr ParallaxSharing kParallaxSharing = findSharing();
 
 }  // namespace tessaly
