@@ -14,8 +14,25 @@ double reducedDegrees(double x) { return (x / 360 - Int(x / 360)) * 360; }
 
 struct Arguments {
   double d, m, mPrime, f;  // radians
+  // D times its multiplier plus M times its multiplier and so on, in this
+  // order. A product with a zero multiplier is a zero, and adding a zero
+  // changes a sum at most in the sign of a zero result; a zero argument gives
+  // a cosine of 1 and a zero sine term, and adding a zero of either sign to
+  // the series' running sums (never -0) leaves them as they are. So the
+  // zero products are left out; with the rows unrolled the tests vanish.
   double argument(const MoonTerm& t) const {
-    return d * t.d + m * t.m + mPrime * t.mPrime + f * t.f;
+    double x = 0;
+    bool any = false;
+    const auto add = [&](double value, double multiplier) {
+      if (multiplier == 0) return;
+      x = any ? x + value * multiplier : value * multiplier;
+      any = true;
+    };
+    add(d, t.d);
+    add(m, t.m);
+    add(mPrime, t.mPrime);
+    add(f, t.f);
+    return x;
   }
 };
 
@@ -64,6 +81,7 @@ void Engine::MoonEcl() {
 
   // glibc's sincos gives exactly its sin and its cos.
   std::array<double, kLongitudeTerms.size()> longitudeCosine;
+#pragma GCC unroll 50
   for (std::size_t i = 0; i < kLongitudeTerms.size(); ++i) {
     const MoonTerm& t = kLongitudeTerms[i];
     double sine;
@@ -77,12 +95,14 @@ void Engine::MoonEcl() {
   if (s.MoonLon >= 360) s.MoonLon -= 360;
 
   double B = 0;
+#pragma GCC unroll 34
   for (const MoonTerm& t : kLatitudeTerms) B += t.coefficient * std::sin(a.argument(t));
   const double w1 = 0.0004664 * std::cos(Om * rad);
   const double w2 = 0.0000754 * std::cos((Om + 275.05 - 2.3 * T) * rad);
   s.MoonLat = B * (1 - w1 - w2);
 
   s.MoonPar = 0.950724;
+#pragma GCC unroll 30
   for (std::size_t i = 0; i < kParallaxTerms.size(); ++i) {
     const MoonTerm& t = kParallaxTerms[i];
     const int shared = kParallaxSharing.longitudeRow[i];

@@ -1,9 +1,8 @@
 #include "PhaseDateText.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdint>
-
-#include "NumberText.h"
 
 namespace tessaly {
 namespace {
@@ -40,10 +39,20 @@ std::string phaseDateText(double serial) {
   const double days = std::floor(seconds / 86400);
   const auto secondOfDay = static_cast<std::int64_t>(seconds - days * 86400);
   const CivilDate date = civilFromDays(static_cast<std::int64_t>(days) + kSerialZeroFrom1970);
-  const auto hour = static_cast<double>(secondOfDay / 3600);
-  const auto minute = static_cast<double>(secondOfDay % 3600 / 60);
-  return numberText(double(date.day)) + "." + numberText(double(date.month)) + "." +
-         std::to_string(date.year) + signedNumberText(hour) + ":" + numberText(minute);
+  // Day, month, year and minute in the plain form; the hour, never negative,
+  // in the second form, which writes a blank before it.
+  std::string text;
+  const auto put = [&](std::int64_t value, char after) {
+    char digits[24];
+    text.append(digits, std::to_chars(digits, digits + sizeof digits, value).ptr);
+    if (after) text.push_back(after);
+  };
+  put(date.day, '.');
+  put(date.month, '.');
+  put(date.year, ' ');
+  put(secondOfDay / 3600, ':');
+  put(secondOfDay % 3600 / 60, 0);
+  return text;
 }
 
 }  // namespace tessaly

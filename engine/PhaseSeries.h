@@ -1,12 +1,13 @@
 #pragma once
 // Periodic corrections of a mean phase: coefficient (plus a part in T) times
-// the sine of a combination of M, M' and F.
+// the sine of a combination of M, M' and F. The multipliers are held as
+// doubles: they enter the argument as such, without a conversion per term.
 #include <array>
 
 namespace tessaly {
 
 struct PhaseTerm {
-  signed char m, mPrime, f;
+  double m, mPrime, f;
   double coefficient;
   double perCentury = 0;
 };
