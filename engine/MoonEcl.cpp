@@ -5,6 +5,7 @@
 
 #include "Engine.h"
 #include "MoonSeries.h"
+#include "SeriesArgument.h"
 #include "WholeNumber.h"
 
 namespace tessaly {
@@ -14,25 +15,8 @@ double reducedDegrees(double x) { return (x / 360 - Int(x / 360)) * 360; }
 
 struct Arguments {
   double d, m, mPrime, f;  // radians
-  // D times its multiplier plus M times its multiplier and so on, in this
-  // order. A product with a zero multiplier is a zero, and adding a zero
-  // changes a sum at most in the sign of a zero result; a zero argument gives
-  // a cosine of 1 and a zero sine term, and adding a zero of either sign to
-  // the series' running sums (never -0) leaves them as they are. So the
-  // zero products are left out; with the rows unrolled the tests vanish.
   double argument(const MoonTerm& t) const {
-    double x = 0;
-    bool any = false;
-    const auto add = [&](double value, double multiplier) {
-      if (multiplier == 0) return;
-      x = any ? x + value * multiplier : value * multiplier;
-      any = true;
-    };
-    add(d, t.d);
-    add(m, t.m);
-    add(mPrime, t.mPrime);
-    add(f, t.f);
-    return x;
+    return SeriesArgument().add(d, t.d).add(m, t.m).add(mPrime, t.mPrime).add(f, t.f).value();
   }
 };
 

@@ -72,8 +72,10 @@ constexpr std::size_t kBufferSize = 48;
 // Whole numbers are most of what is shown: below 10^digits their general
 // text with that many significant digits is their plain digits.
 char* wholeNumber(double value, double limit, char* buffer) {
-  if (!(std::fabs(value) < limit) || std::trunc(value) != value) return nullptr;
-  return std::to_chars(buffer, buffer + kBufferSize, static_cast<long long>(value)).ptr;
+  if (!(std::fabs(value) < limit)) return nullptr;
+  const auto whole = static_cast<long long>(value);
+  if (static_cast<double>(whole) != value) return nullptr;
+  return std::to_chars(buffer, buffer + kBufferSize, whole).ptr;
 }
 
 // Most other values shown were rounded to at most five decimals: when the
@@ -84,11 +86,15 @@ char* fewDecimals(double value, char* buffer) {
   if (std::fabs(value) < 1e-4) return nullptr;  // %G writes these with an exponent
   static constexpr double kScale[] = {1, 10, 100, 1000, 10000, 100000};
   for (int k = 1; k < 6; ++k) {
-    const double scaled = std::nearbyint(value * kScale[k]);
-    if (std::fabs(scaled) >= 1e15 || scaled / kScale[k] != value) continue;
+    // Any rounding to a near whole number serves: where the test below
+    // passes, value times 10^k lies within a few units of the last place of
+    // that whole number, far from a half.
+    const double product = std::fabs(value) * kScale[k];
+    if (!(product < 1e15)) continue;
+    const auto whole = static_cast<long long>(product + 0.5);
+    if (std::copysign(static_cast<double>(whole), value) / kScale[k] != value) continue;
     char digits[24];
-    char* const digitsEnd =
-        std::to_chars(digits, digits + sizeof digits, static_cast<long long>(std::fabs(scaled))).ptr;
+    char* const digitsEnd = std::to_chars(digits, digits + sizeof digits, whole).ptr;
     const auto count = static_cast<int>(digitsEnd - digits);
     char* out = buffer;
     if (value < 0) *out++ = '-';

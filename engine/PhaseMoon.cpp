@@ -6,6 +6,7 @@
 #include "PhaseDateText.h"
 #include "PhaseNames.h"
 #include "PhaseSeries.h"
+#include "SeriesArgument.h"
 #include "WholeNumber.h"
 
 namespace tessaly {
@@ -14,8 +15,10 @@ namespace {
 template <std::size_t N>
 double correction(const std::array<PhaseTerm, N>& terms, const ObservationState& s) {
   double sum = 0;
+#pragma GCC unroll 16
   for (const PhaseTerm& t : terms) {
-    const double argument = s.PhaseSunM * t.m + s.PhaseMoonM * t.mPrime + s.PhaseF * t.f;
+    const double argument =
+        SeriesArgument().add(s.PhaseSunM, t.m).add(s.PhaseMoonM, t.mPrime).add(s.PhaseF, t.f).value();
     sum += (t.coefficient + t.perCentury * s.PhaseT) * std::sin(argument);
   }
   return sum;
