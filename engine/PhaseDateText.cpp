@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <iterator>
 
 namespace tessaly {
 namespace {
@@ -41,18 +42,19 @@ std::string phaseDateText(double serial) {
   const CivilDate date = civilFromDays(static_cast<std::int64_t>(days) + kSerialZeroFrom1970);
   // Day, month, year and minute in the plain form; the hour, never negative,
   // in the second form, which writes a blank before it.
-  std::string text;
+  char text[64];  // the longest date text has some twenty characters
+  char* out = text;
   const auto put = [&](std::int64_t value, char after) {
-    char digits[24];
-    text.append(digits, std::to_chars(digits, digits + sizeof digits, value).ptr);
-    if (after) text.push_back(after);
+    out = std::to_chars(out, std::end(text) - 1, value).ptr;
+    *out = after;
+    if (after) ++out;
   };
   put(date.day, '.');
   put(date.month, '.');
   put(date.year, ' ');
   put(secondOfDay / 3600, ':');
   put(secondOfDay % 3600 / 60, 0);
-  return text;
+  return std::string(text, out);
 }
 
 }  // namespace tessaly
