@@ -39,7 +39,7 @@ std::optional<std::string> RowCalculator::calculate(const LocalMoment& moment) {
   w.setText("TimeSec", t.second);
   w.setText("Timezon", moment.zone);
   message_.text.reset();
-  Command2_Click(form_.engine(), message_, riseSetCulm_, false);
+  Command2_Click(form_.engine(), message_, riseSetCulm_);
   return message_.text;
 }
 

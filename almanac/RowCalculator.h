@@ -2,9 +2,7 @@
 // Calculate for one moment after another, through the window's own
 // Calculate on a window of its own. Moments of one date share the date's
 // rise, set and culminations, which depend on nothing else that changes
-// between them, and the phases are computed once, by MAINCALC, whose own
-// computation replaces everything the earlier one shows; every row stays
-// what a single Calculate gives.
+// between them; every row stays what a single Calculate gives.
 #include <array>
 #include <optional>
 #include <string>

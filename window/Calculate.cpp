@@ -51,8 +51,7 @@ bool Command2_Click(Engine& engine, MessageSink& messages) {
   return Command2_Click(engine, messages, [](Engine& e) { e.RISESETCULM(); });
 }
 
-bool Command2_Click(Engine& engine, MessageSink& messages, const RiseSetCulm& riseSetCulm,
-                    bool phasesBeforeMainCalc) {
+bool Command2_Click(Engine& engine, MessageSink& messages, const RiseSetCulm& riseSetCulm) {
   ObservationState& s = engine.state();
   FieldStore& w = engine.fields();
   if (!checkLocation(engine, messages, kCalculateLatitudeBound)) return false;
@@ -81,7 +80,9 @@ bool Command2_Click(Engine& engine, MessageSink& messages, const RiseSetCulm& ri
   riseSetCulm(engine);
   s.UTHour = s.InHour + s.InMin / 60 + s.InSec / 3600 - s.TZone;
   s.DayUT = s.InDay + s.UTHour / 24;
-  if (phasesBeforeMainCalc) engine.PhaseMoon();
+  // The phases are not worked out here before MAINCALC: its own pass
+  // rewrites every field and text that a pass here would write, before
+  // anything is shown.
   engine.MAINCALC();
   return true;
 }

@@ -11,13 +11,10 @@ namespace tessaly {
 // false when a check failed and its message was shown.
 bool Command2_Click(Engine& engine, MessageSink& messages);
 
-// The same for a caller calculating many moments: the day's rise, set and
-// culminations come through riseSetCulm in place of RISESETCULM itself (one
-// that repeats a date's texts), and without phasesBeforeMainCalc the phases
-// are left to MAINCALC, which computes them again and rewrites every field
-// and value the first computation wrote.
+// The same, with the day's rise, set and culminations obtained through
+// riseSetCulm in place of RISESETCULM itself: a caller calculating many
+// moments of one date may hand in one that repeats the date's texts.
 using RiseSetCulm = std::function<void(Engine&)>;
-bool Command2_Click(Engine& engine, MessageSink& messages, const RiseSetCulm& riseSetCulm,
-                    bool phasesBeforeMainCalc = true);
+bool Command2_Click(Engine& engine, MessageSink& messages, const RiseSetCulm& riseSetCulm);
 
 }  // namespace tessaly
