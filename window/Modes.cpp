@@ -23,6 +23,7 @@ void MainForm::Option1_Click() {
   engine_.PhaseMoon();
   engine_.RISESETCULM();
   model_.setTimerInterval(state_.TimerMs);
+  resultsShown();
 }
 
 void MainForm::Option2_Click() {
@@ -54,6 +55,7 @@ void MainForm::Timer1_Timer() {
   model_.setText("TimeSec", wholeNumberText(now.second));
   setTodayAndUniversalTime(now);
   engine_.MAINCALC();
+  resultsShown();
 }
 
 void MainForm::chooseInterval(std::string_view item, std::int16_t milliseconds) {
