@@ -5,6 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 packages=(g++ cmake make pkg-config libgtest-dev libbenchmark-dev nlohmann-json3-dev
+          libhowardhinnant-date-dev tzdata
           qt6-base-dev qt6-svg-dev libgl-dev)
 missing=()
 for p in "${packages[@]}"; do

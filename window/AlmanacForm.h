@@ -8,9 +8,10 @@
 #include <functional>
 
 #include "AlmanacMoment.h"
-#include "CaptionsAlmanac.h"
+#include "CaptionsAdditions.h"
 #include "DayCurve.h"
 #include "MainForm.h"
+#include "MonthPage.h"
 
 namespace tessaly {
 
@@ -42,6 +43,11 @@ class AlmanacForm {
 
   // The years Calculate accepts.
   static constexpr int kFirstYear = 1700, kLastYear = 2100;
+  const MonthPage& page() const { return page_; }
+  // Row of today's date in the month shown, when the month holds it.
+  std::optional<std::size_t> todayRow() const;
+  // Writes the month's CSV; false when the file could not be written.
+  bool exportCsv(const std::string& path) const;
   int month() const { return month_; }
   int year() const { return year_; }
   void showMonth(int month, int year);
@@ -54,6 +60,7 @@ class AlmanacForm {
  private:
   void open(Tab tab);
   bool take(MessageSink& messages);
+  bool fillMonth(MessageSink& messages);
   void changed() const {
     if (onChange_) onChange_();
   }
@@ -62,9 +69,12 @@ class AlmanacForm {
   MessageSink& messages_;
   AlmanacMoment calculator_;
   std::optional<MomentInputs> dayInputs_;
+  std::optional<std::pair<MomentInputs, std::array<int, 2>>> monthInputs_;
+  MonthPage page_;
   DayCurve day_;
   DayMoment moment_{};
   std::array<double, 3> date_{};
+  std::array<int, 3> today_{};
   bool shown_ = false;
   Tab tab_ = Tab::Month;
   int month_ = 1, year_ = 2000;

@@ -48,6 +48,11 @@ void correctDayOfMonth(ObservationState& s, FieldStore& w) {
 }  // namespace
 
 bool Command2_Click(Engine& engine, MessageSink& messages) {
+  return Command2_Click(engine, messages, [](Engine& e) { e.RISESETCULM(); });
+}
+
+bool Command2_Click(Engine& engine, MessageSink& messages, const RiseSetCulm& riseSetCulm,
+                    bool phasesBeforeMainCalc) {
   ObservationState& s = engine.state();
   FieldStore& w = engine.fields();
   if (!checkLocation(engine, messages, kCalculateLatitudeBound)) return false;
@@ -73,10 +78,10 @@ bool Command2_Click(Engine& engine, MessageSink& messages) {
     return false;
   }
 
-  engine.RISESETCULM();
+  riseSetCulm(engine);
   s.UTHour = s.InHour + s.InMin / 60 + s.InSec / 3600 - s.TZone;
   s.DayUT = s.InDay + s.UTHour / 24;
-  engine.PhaseMoon();
+  if (phasesBeforeMainCalc) engine.PhaseMoon();
   engine.MAINCALC();
   return true;
 }

@@ -1,69 +1,61 @@
 #include "CaptionsAlmanac.h"
 
-#include <algorithm>
-#include <stdexcept>
-#include <string>
-
 namespace tessaly {
 namespace {
 
-constexpr CaptionRow kAlmanac[] = {
-    // The menu, after Settings.
-    {"meAlmanac", "&Almanac", "&Альманах"},
-    {"meMonthTable", "&Month table…", "&Таблица месяца…"},
-    {"meDayChart", "&Day chart…", "&График дня…"},
-    // The almanac window.
-    {"AlmanacWindow", "Tessaly Almanac", "Альманах Tessaly"},
-    {"MonthTab", "&Month", "&Месяц"},
-    {"DayTab", "&Day", "&День"},
-    {"PreviousMonth", "< &Previous", "< &Предыдущий"},
-    {"NextMonth", "&Next >", "&Следующий >"},
-    {"MonthPicker", "Month:", "Месяц:"},
-    {"ExportCsv", "&Export CSV…", "&Экспорт CSV…"},
-    {"CopyTable", "&Copy", "&Копировать"},
-    {"CsvFiles", "CSV files (*.csv)", "Файлы CSV (*.csv)"},
-    {"CsvWriteFailed", "Could not write the file.", "Не удалось записать файл."},
-    // The day chart; %1 and %2 are filled in.
-    {"ChartTitle", "Altitude of the Moon on %1", "Высота Луны %1"},
-    {"ChartTimeAxis", "Local time, h", "Местное время, ч"},
-    {"ChartAltitudeAxis", "Altitude, °", "Высота, °"},
-    {"ChartRise", "Rise", "Восход"},
-    {"ChartSet", "Set", "Заход"},
-    {"ChartUpper", "Upper culm.", "Верх. кульм."},
-    {"ChartLower", "Lower culm.", "Ниж. кульм."},
-    {"ChartTip", "%1, altitude %2°", "%1, высота %2°"},
-    {"DayChart", "Altitude of the Moon across the day", "Высота Луны в течение суток"},
-    // The picture of the Moon as it is lit.
-    {"MoonPicture", "Moon as it is lit now", "Луна, как она освещена сейчас"},
-    {"LookNew", "New Moon", "Новолуние"},
-    {"LookWaxingCrescent", "Waxing crescent", "Растущий серп"},
-    {"LookFirstQuarter", "First quarter", "Первая четверть"},
-    {"LookWaxingGibbous", "Waxing gibbous", "Растущая Луна"},
-    {"LookFull", "Full Moon", "Полнолуние"},
-    {"LookWaningGibbous", "Waning gibbous", "Убывающая Луна"},
-    {"LookLastQuarter", "Last quarter", "Последняя четверть"},
-    {"LookWaningCrescent", "Waning crescent", "Убывающий серп"},
-    {"LookName", "%1, %2 % illuminated", "%1, освещено %2 %"},
-    {"LookLitRight", "Lit on the right, as seen from the %1 hemisphere",
-     "Освещена справа, вид из %1 полушария"},
-    {"LookLitLeft", "Lit on the left, as seen from the %1 hemisphere", "Освещена слева, вид из %1 полушария"},
-    {"LookNorthern", "northern", "северного"},
-    {"LookSouthern", "southern", "южного"},
+constexpr CaptionRow kColumns[] = {
+    {"date", "Date", "Дата"},
+    {"time", "Local Time", "Местное время"},
+    {"zone", "Timezone", "Часовой пояс"},
+    {"doy", "Day of Year", "День года"},
+    {"jd", "Julian Date", "Юлианская дата"},
+    {"sid", "Sidereal Time", "Звездное время"},
+    {"ra", "Right Ascension", "Пр. восх."},
+    {"dec", "Declination", "Склонение"},
+    {"lon", "Longitude", "Долгота"},
+    {"lat", "Latitude", "Широта"},
+    {"alt", "Altitude", "Высота"},
+    {"app", "App. Altitude", "Вид. высота"},
+    {"az", "Azimuth", "Азимут"},
+    {"frac", "Fraction, %", "Доля, %"},
+    {"age", "Moon's Age", "Возраст Луны"},
+    {"dist", "Distance, km", "Расстояние, км"},
+    {"distpct", "Distance, %", "Расстояние, %"},
+    {"diam", "Diameter", "Диаметр"},
+    {"rise", "Moon Rise", "Восход"},
+    {"riseaz", "Rise Azimuth", "Азимут восхода"},
+    {"set", "Moon Set", "Заход"},
+    {"setaz", "Set Azimuth", "Азимут захода"},
+    {"culm", "Upper Culm.", "Верх. кульм."},
+    {"culmalt", "Upper Alt.", "Высота верх."},
+    {"lculm", "Lower Culm.", "Нижн. кульм."},
+    {"lculmalt", "Lower Alt.", "Высота нижн."},
+    {"phase", "Phase", "Фаза"},
+    {"next", "Next Phase", "Следующая фаза"},
+    {"phases", "Moon Phases", "Фазы Луны"},
+};
+
+constexpr CaptionRow kMonths[] = {
+    {"1", "Jan", "Янв"}, {"2", "Feb", "Фев"},  {"3", "Mar", "Мар"},  {"4", "Apr", "Апр"},
+    {"5", "May", "Май"}, {"6", "Jun", "Июн"},  {"7", "Jul", "Июл"},  {"8", "Aug", "Авг"},
+    {"9", "Sep", "Сен"}, {"10", "Oct", "Окт"}, {"11", "Nov", "Ноя"}, {"12", "Dec", "Дек"},
+};
+
+constexpr CaptionRow kGrid[] = {
+    {"gridTitle", "Moon Rise and Moon Set", "Восход и заход Луны"},
+    {"gridDay", "Day", "День"},
 };
 
 }  // namespace
 
-std::span<const CaptionRow> almanacCaptions() { return kAlmanac; }
+std::span<const CaptionRow> almanacColumnCaptions() { return kColumns; }
+std::span<const CaptionRow> almanacMonthCaptions() { return kMonths; }
+std::span<const CaptionRow> almanacGridCaptions() { return kGrid; }
 
-std::string_view almanacCaption(std::string_view control, Language language) {
-  const auto row = std::find_if(std::begin(kAlmanac), std::end(kAlmanac),
-                                [control](const CaptionRow& r) { return r.control == control; });
-  if (row == std::end(kAlmanac)) throw std::invalid_argument("no caption " + std::string(control));
-  return row->in(language);
-}
-
-Language languageInForce(const FieldStore& window) {
-  return window.text("Command1") == "Cancel" ? Language::English : Language::Russian;
+std::string_view almanacCaption(std::span<const CaptionRow> table, std::string_view key, Language language) {
+  for (const CaptionRow& row : table)
+    if (row.control == key) return row.in(language);
+  return key;
 }
 
 }  // namespace tessaly

@@ -1,22 +1,21 @@
 #pragma once
-// Captions of what the program adds to the main window: the Almanac menu
-// and window, the day chart and the picture of the lit Moon. They switch
-// language with the window's own captions.
+// Captions of the almanac in the two languages: its columns by key, the
+// months of the yearly grid and the grid's own headings.
 #include <span>
 #include <string_view>
 
 #include "Captions.h"
-#include "FieldStore.h"
 
 namespace tessaly {
 
-std::span<const CaptionRow> almanacCaptions();
+// One row per column key (the `control` of each row is the key).
+std::span<const CaptionRow> almanacColumnCaptions();
+// January to December, short.
+std::span<const CaptionRow> almanacMonthCaptions();
+// "gridTitle" and "gridDay".
+std::span<const CaptionRow> almanacGridCaptions();
 
-// The caption of one control; an unknown name is a programming error.
-std::string_view almanacCaption(std::string_view control, Language language);
-
-// The language in force, read off the window's captions the way the About
-// item reads it.
-Language languageInForce(const FieldStore& window);
+// The caption of a key in one of the tables; the key itself when absent.
+std::string_view almanacCaption(std::span<const CaptionRow> table, std::string_view key, Language language);
 
 }  // namespace tessaly

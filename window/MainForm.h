@@ -24,8 +24,10 @@ class MainForm {
   WindowModel& model() { return model_; }
   const WindowModel& model() const { return model_; }
   ObservationState& state() { return state_; }
+  const ObservationState& state() const { return state_; }
   Engine& engine() { return engine_; }
   MessageSink& messages() { return messages_; }
+  const Clock& clock() const { return clock_; }
 
   // Start-up and saving (defined with the settings file).
   void Form_Load();

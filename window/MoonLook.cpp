@@ -4,7 +4,7 @@
 #include <cmath>
 #include <string_view>
 
-#include "CaptionsAlmanac.h"
+#include "CaptionsAdditions.h"
 #include "NumberReading.h"
 
 namespace tessaly {
@@ -61,13 +61,13 @@ MoonLook moonLookShown(const FieldStore& window, const ObservationState& state) 
 }
 
 std::string lookName(const MoonLook& look, Language language) {
-  const auto phase = almanacCaption(kPhaseCaptions[static_cast<int>(look.phase)], language);
-  return filled(almanacCaption("LookName", language), phase, std::to_string(look.percent));
+  const auto phase = additionCaption(kPhaseCaptions[static_cast<int>(look.phase)], language);
+  return filled(additionCaption("LookName", language), phase, std::to_string(look.percent));
 }
 
 std::string lookDescription(const MoonLook& look, Language language) {
-  return filled(almanacCaption(look.litOnRight ? "LookLitRight" : "LookLitLeft", language),
-                almanacCaption(look.southern ? "LookSouthern" : "LookNorthern", language));
+  return filled(additionCaption(look.litOnRight ? "LookLitRight" : "LookLitLeft", language),
+                additionCaption(look.southern ? "LookSouthern" : "LookNorthern", language));
 }
 
 }  // namespace tessaly

@@ -1,6 +1,10 @@
 #include "AlmanacWindow.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
+#include <QFileDialog>
+#include <QMessageBox>
 #include <QDateEdit>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -11,7 +15,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "CaptionsAlmanac.h"
+#include "CaptionsAdditions.h"
 #include "DayChart.h"
 #include "QtText.h"
 
@@ -35,6 +39,8 @@ AlmanacWindow::AlmanacWindow(AlmanacForm& almanac, QWidget* parent)
   });
   auto* outer = new QVBoxLayout(this);
   outer->addWidget(tabs_);
+  const int line = fontMetrics().height();
+  resize(line * 66, line * 36);
   setCaptions();
 }
 
@@ -42,6 +48,8 @@ QWidget* AlmanacWindow::monthPage() {
   auto* page = new QWidget;
   auto* previous = new QPushButton(page);
   auto* next = new QPushButton(page);
+  auto* exportCsv = new QPushButton(page);
+  auto* copy = new QPushButton(page);
   pickerLabel_ = new QLabel(page);
   picker_ = new QDateEdit(page);
   picker_->setObjectName("MonthPicker");
@@ -54,14 +62,15 @@ QWidget* AlmanacWindow::monthPage() {
   });
   connect(previous, &QPushButton::clicked, this, [this] { almanac_.previousMonth(); });
   connect(next, &QPushButton::clicked, this, [this] { almanac_.nextMonth(); });
+  connect(exportCsv, &QPushButton::clicked, this, [this] { chooseExportFile(); });
+  connect(copy, &QPushButton::clicked, this, [this] { copyTable(); });
 
   table_ = new QTableWidget(page);
   table_->setObjectName("MonthTable");
   table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   table_->verticalHeader()->hide();
+  table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() * 3 / 2);
 
-  auto* exportCsv = new QPushButton(page);
-  auto* copy = new QPushButton(page);
   int i = 0;
   for (QPushButton* button : {previous, next, exportCsv, copy}) button->setObjectName(toQString(kButtons[i++]));
 
@@ -79,11 +88,11 @@ QWidget* AlmanacWindow::monthPage() {
   return page;
 }
 
+QString AlmanacWindow::caption(std::string_view control) const {
+  return toQString(additionCaption(control, almanac_.language()));
+}
+
 void AlmanacWindow::setCaptions() {
-  const Language language = almanac_.language();
-  const auto caption = [language](std::string_view control) {
-    return toQString(almanacCaption(control, language));
-  };
   setWindowTitle(caption("AlmanacWindow"));
   tabs_->setTabText(0, caption("MonthTab"));
   tabs_->setTabText(1, caption("DayTab"));
@@ -96,6 +105,43 @@ void AlmanacWindow::setCaptions() {
 
 void AlmanacWindow::showMonth() {
   picker_->setDate(QDate(almanac_.year(), almanac_.month(), 1));
+  const MonthPage& page = almanac_.page();
+  table_->clear();
+  table_->setColumnCount(static_cast<int>(page.headings.size()));
+  table_->setRowCount(static_cast<int>(page.rows.size()));
+  QStringList headings;
+  for (const std::string& heading : page.headings) headings << toQString(heading);
+  table_->setHorizontalHeaderLabels(headings);
+  const auto today = almanac_.todayRow();
+  QFont bold = table_->font();
+  bold.setBold(true);
+  for (std::size_t r = 0; r < page.rows.size(); ++r)
+    for (std::size_t c = 0; c < page.rows[r].size(); ++c) {
+      auto* item = new QTableWidgetItem(toQString(page.rows[r][c]));
+      if (today == r) {
+        item->setBackground(palette().brush(QPalette::Highlight));
+        item->setForeground(palette().brush(QPalette::HighlightedText));
+        item->setFont(bold);
+      }
+      table_->setItem(static_cast<int>(r), static_cast<int>(c), item);
+    }
+  table_->resizeColumnsToContents();
+}
+
+void AlmanacWindow::chooseExportFile() {
+  const QString suggested = QStringLiteral("tessaly-%1-%2.csv").arg(almanac_.year()).arg(almanac_.month(), 2, 10, QLatin1Char('0'));
+  const QString path = QFileDialog::getSaveFileName(this, caption("ExportCsv").remove(QLatin1Char('&')), suggested,
+                                                    caption("CsvFiles"));
+  if (!path.isEmpty()) exportTo(path);
+}
+
+void AlmanacWindow::exportTo(const QString& path) {
+  if (!almanac_.exportCsv(toStdString(path)))
+    QMessageBox::warning(this, toQString(kWindowCaption), caption("CsvWriteFailed"));
+}
+
+void AlmanacWindow::copyTable() const {
+  QApplication::clipboard()->setText(toQString(monthText(almanac_.page())));
 }
 
 void AlmanacWindow::showForm() {

@@ -24,12 +24,18 @@ class AlmanacWindow : public QWidget {
   // Every caption in the language in force.
   void setCaptions();
 
+  // The two month buttons' work, the file already chosen.
+  void exportTo(const QString& path);
+  void copyTable() const;
+
  protected:
   void closeEvent(QCloseEvent* event) override;
 
  private:
   QWidget* monthPage();
   void showMonth();
+  void chooseExportFile();
+  QString caption(std::string_view control) const;
 
   AlmanacForm& almanac_;
   QTabWidget* tabs_ = nullptr;

@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "CaptionsAlmanac.h"
+#include "CaptionsAdditions.h"
 #include "NumberReading.h"
 #include "QtText.h"
 
@@ -55,7 +55,7 @@ QSize DayChart::minimumSizeHint() const {
 }
 
 QString DayChart::caption(std::string_view control) const {
-  return toQString(almanacCaption(control, almanac_.language()));
+  return toQString(additionCaption(control, almanac_.language()));
 }
 
 QRectF DayChart::plot() const {

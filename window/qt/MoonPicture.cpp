@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "CaptionsAlmanac.h"
+#include "CaptionsAdditions.h"
 #include "QtText.h"
 
 namespace tessaly::qtview {

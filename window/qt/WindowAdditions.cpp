@@ -8,7 +8,7 @@
 #include <algorithm>
 
 #include "AlmanacWindow.h"
-#include "CaptionsAlmanac.h"
+#include "CaptionsAdditions.h"
 #include "MoonPicture.h"
 #include "QtText.h"
 
@@ -52,10 +52,12 @@ void WindowAdditions::createMenu() {
 
 void WindowAdditions::setCaptions() {
   const Language language = almanac_.language();
-  menu_->setTitle(toQString(almanacCaption("meAlmanac", language)));
+  menu_->setTitle(toQString(additionCaption("meAlmanac", language)));
   for (QAction* item : menu_->actions())
-    item->setText(toQString(almanacCaption(item->objectName().toStdString(), language)));
+    item->setText(toQString(additionCaption(item->objectName().toStdString(), language)));
   picture_->setLook(picture_->look(), language);
+  // The month's headings and phase names follow the language too.
+  almanac_.follow();
   if (almanacWindow_) almanacWindow_->setCaptions();
 }
 
