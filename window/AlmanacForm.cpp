@@ -25,7 +25,7 @@ MomentInputs without(MomentInputs inputs, std::initializer_list<std::string_view
 AlmanacForm::AlmanacForm(MainForm& main, MessageSink& messages) : main_(main), messages_(messages) {}
 
 bool AlmanacForm::take(MessageSink& messages) {
-  const MomentInputs inputs = momentInputsOf(main_.model(), main_.state());
+  const MomentInputs inputs = momentInputsOf(main_);
   if (!calculator_.calculate(inputs, messages)) return false;
   const ObservationState& s = calculator_.state();
   // A new date, by Calculate or past midnight in real-time tracking, brings
@@ -48,7 +48,7 @@ bool AlmanacForm::take(MessageSink& messages) {
 bool AlmanacForm::fillMonth(MessageSink& messages) {
   const ClockReading now = main_.clock().now();
   today_ = {now.day, now.month, now.year};
-  auto inputs = std::pair{without(momentInputsOf(main_.model(), main_.state()), {"Time", "Date"}),
+  auto inputs = std::pair{without(momentInputsOf(main_), {"Time", "Date"}),
                           std::array{month_, year_}};
   if (monthInputs_ == inputs) return true;
   if (auto message = monthPage(main_, month_, year_, page_)) {

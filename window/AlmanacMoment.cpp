@@ -1,5 +1,7 @@
 #include "AlmanacMoment.h"
 
+#include <iterator>
+
 #include "Calculate.h"
 
 namespace tessaly {
@@ -11,9 +13,16 @@ constexpr std::string_view kInputFields[] = {"DateDay", "DateMonth", "DateYear",
 
 }  // namespace
 
-MomentInputs momentInputsOf(const WindowModel& window, const ObservationState& state) {
+MomentInputs momentInputsOf(const MainForm& main) {
+  const WindowModel& window = main.model();
+  const ObservationState& state = main.state();
   MomentInputs inputs;
   for (std::string_view field : kInputFields) inputs.texts.emplace_back(field, window.text(field));
+  if (window.selected("Option1")) {
+    const ClockReading now = main.clock().now();
+    const int clock[] = {now.day, now.month, now.year, now.hour, now.minute, now.second};
+    for (std::size_t i = 0; i < std::size(clock); ++i) inputs.texts[i].second = std::to_string(clock[i]);
+  }
   inputs.eastWest = window.topEntry("List1");
   inputs.northSouth = window.topEntry("List2");
   inputs.azimuthShift = state.AzimShift;

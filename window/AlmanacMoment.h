@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "Engine.h"
+#include "MainForm.h"
 #include "MessageSink.h"
 #include "ObservationState.h"
 #include "WindowModel.h"
@@ -23,7 +24,9 @@ struct MomentInputs {
   bool operator==(const MomentInputs&) const = default;
 };
 
-MomentInputs momentInputsOf(const WindowModel& window, const ObservationState& state);
+// In real-time tracking the date and time are the clock's, whether or not
+// a tick has written them yet; in manual mode they are the fields' texts.
+MomentInputs momentInputsOf(const MainForm& main);
 
 class AlmanacMoment {
  public:

@@ -16,8 +16,12 @@ namespace tessaly::qtview {
 class DayChart;
 
 class AlmanacWindow : public QWidget {
+  Q_OBJECT
+
  public:
   AlmanacWindow(AlmanacForm& almanac, QWidget* parent);
+
+  const AlmanacForm& almanac() const { return almanac_; }
 
   // Brings tab, month, table and chart in line with the form.
   void showForm();

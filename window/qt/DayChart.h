@@ -10,6 +10,8 @@
 namespace tessaly::qtview {
 
 class DayChart : public QWidget {
+  Q_OBJECT
+
  public:
   explicit DayChart(const AlmanacForm& almanac, QWidget* parent);
 

@@ -8,6 +8,8 @@
 namespace tessaly::qtview {
 
 class MoonPicture : public QWidget {
+  Q_OBJECT
+
  public:
   explicit MoonPicture(QWidget* parent);
 
