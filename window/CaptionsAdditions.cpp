@@ -21,6 +21,7 @@ constexpr CaptionRow kAdditions[] = {
     {"MonthPicker", "Month:", "Месяц:"},
     {"ExportCsv", "&Export CSV…", "&Экспорт CSV…"},
     {"CopyTable", "&Copy", "&Копировать"},
+    {"MidnightFraction", "Fraction at 0:00, %", "Доля в 0:00, %"},
     {"CsvFiles", "CSV files (*.csv)", "Файлы CSV (*.csv)"},
     {"CsvWriteFailed", "Could not write the file.", "Не удалось записать файл."},
     // The day chart; %1 and %2 are filled in.

@@ -2,6 +2,7 @@
 
 #include <sstream>
 
+#include "CaptionsAdditions.h"
 #include "CaptionsAlmanac.h"
 #include "Csv.h"
 #include "RowCalculator.h"
@@ -27,7 +28,7 @@ std::optional<std::string> monthPage(const MainForm& main, int month, int year, 
 
   const auto fraction = *almanac::findColumn("frac");
   result.headings = headingsOf(result.columns, result.language);
-  result.headings.emplace_back(almanac::columnCaption(fraction, result.language));
+  result.headings.emplace_back(additionCaption("MidnightFraction", result.language));
   date::local_days day{yearMonth / 1};
   for (const almanac::EventRow& row : result.events) {
     std::vector<std::string> cells = almanac::eventRowTexts(row, result.columns);

@@ -40,7 +40,7 @@ AlmanacWindow::AlmanacWindow(AlmanacForm& almanac, QWidget* parent)
   auto* outer = new QVBoxLayout(this);
   outer->addWidget(tabs_);
   const int line = fontMetrics().height();
-  resize(line * 66, line * 36);
+  resize(line * 74, line * 36);
   setCaptions();
 }
 

@@ -169,6 +169,13 @@ void DayChart::drawMoment(QPainter& painter) const {
   painter.setPen(QPen(accent, 2));
   painter.setBrush(accent);
   painter.drawEllipse(place(now.hours, now.altitude), radius, radius);
+  // Its time at the top, on the side with more room.
+  const QString time = toQString(now.timeText);
+  const double width = fontMetrics().horizontalAdvance(time) + 6;
+  const QPointF top = place(now.hours, kTopAltitude);
+  const double left = now.hours < 12 ? top.x() + 3 : top.x() - 3 - width;
+  painter.setPen(accent);
+  painter.drawText(QRectF(left, top.y(), width, fontMetrics().height()), Qt::AlignCenter, time);
 }
 
 void DayChart::paintEvent(QPaintEvent*) {
