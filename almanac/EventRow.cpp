@@ -48,15 +48,17 @@ std::optional<std::string> eventRow(RowCalculator& calculator, const Zone& zone,
   const PhaseOnDate shown[] = {{w.text("Phase1"), w.text("DatePhase1")}, {w.text("Phase2"), w.text("DatePhase2")}};
   for (const PhaseOnDate& phase : shown) {
     // The phase's own offset may differ from the row's on a day the offset
-    // changes: then it is shown as a Calculate in that offset shows it.
+    // changes: then it belongs to the date its own offset gives, and is
+    // shown as a Calculate in that offset shows it.
     const date::sys_seconds at = instant + (phaseLocalTime(phase.dateText) - moment.local);
     const LocalMoment own = zone.moment(at);
-    PhaseOnDate inOwnZone = phase;
-    if (own.zone != moment.zone) {
-      if (auto message = calculator.calculate({moment.local, own.zone})) return message;
-      inOwnZone = phaseNamed(calculator.fields(), phase.name);
+    if (own.zone == moment.zone) {
+      if (datePart(phase.dateText) == date) row.phases.push_back(phase);
+      continue;
     }
-    if (datePart(inOwnZone.dateText) == date) row.phases.push_back(std::move(inOwnZone));
+    if (dateText(date::floor<date::days>(own.local)) != date) continue;
+    if (auto message = calculator.calculate({moment.local, own.zone})) return message;
+    row.phases.push_back(phaseNamed(calculator.fields(), phase.name));
   }
   return std::nullopt;
 }

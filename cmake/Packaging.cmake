@@ -10,7 +10,8 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Tessaly developers")
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_STRIP_FILES ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libstdc++6, libc6")
+# The command line's named time zones come from the system's database.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libstdc++6, libc6, libdate-tz3, tzdata")
 if(TESSALY_WITH_QT)
   # The window needs the Qt 6 runtime it was built against and a platform
   # plugin to draw with; the SVG module draws the Moon.
