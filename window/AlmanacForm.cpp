@@ -96,10 +96,6 @@ void AlmanacForm::previousMonth() { month_ == 1 ? showMonth(12, year_ - 1) : sho
 
 void AlmanacForm::nextMonth() { month_ == 12 ? showMonth(1, year_ + 1) : showMonth(month_ + 1, year_); }
 
-}  // namespace tessaly
-
-namespace tessaly {
-
 bool AlmanacForm::exportCsv(const std::string& path) const {
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
   out << monthCsv(page_);

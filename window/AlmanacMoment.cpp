@@ -7,6 +7,7 @@
 namespace tessaly {
 namespace {
 
+// The date and time first, in the order of the clock's reading below.
 constexpr std::string_view kInputFields[] = {"DateDay", "DateMonth", "DateYear", "TimeHour", "TimeMin",
                                              "TimeSec", "LongGrad",  "LongMin",  "LatGrad",  "LatMin",
                                              "Timezon"};

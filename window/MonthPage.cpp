@@ -3,7 +3,6 @@
 #include <sstream>
 
 #include "CaptionsAdditions.h"
-#include "CaptionsAlmanac.h"
 #include "Csv.h"
 #include "RowCalculator.h"
 

@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScopedValueRollback>
+#include <QShortcut>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -37,6 +38,9 @@ AlmanacWindow::AlmanacWindow(AlmanacForm& almanac, QWidget* parent)
   connect(tabs_, &QTabWidget::currentChanged, this, [this](int index) {
     if (!showing_) almanac_.tabChosen(index == 0 ? AlmanacForm::Tab::Month : AlmanacForm::Tab::Day);
   });
+  // Esc closes this window only; in the main window it ends the program.
+  auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+  connect(escape, &QShortcut::activated, this, &QWidget::close);
   auto* outer = new QVBoxLayout(this);
   outer->addWidget(tabs_);
   const int line = fontMetrics().height();

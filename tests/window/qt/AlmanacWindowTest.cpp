@@ -103,6 +103,14 @@ class AlmanacWindowTest : public QObject {
     QCOMPARE(find<QTabWidget>()->tabText(1), QString("&День"));
     QCOMPARE(find<QPushButton>("ExportCsv")->text(), QString("&Экспорт CSV…"));
     QVERIFY(find<qtview::MoonPicture>("MoonPicture")->accessibleName().contains("освещено"));
+
+    // Esc there closes the almanac, not the program.
+    QApplication::setActiveWindow(window);
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    QTest::keyClick(window, Qt::Key_Escape);
+    QVERIFY(!window->isVisible());
+    QVERIFY(!additions().shown());
+    QCOMPARE(session_->exit.ended, 0);
   }
 
   void pictureTakesFreeRoomAndFollowsSideAndHemisphere() {
