@@ -2,11 +2,9 @@
 
 #include <algorithm>
 
-namespace tessaly::almanac {
+#include "Utf8Text.h"
 
-std::size_t displayWidth(const std::string& text) {
-  return static_cast<std::size_t>(std::ranges::count_if(text, [](char c) { return (c & 0xC0) != 0x80; }));
-}
+namespace tessaly::almanac {
 
 Table::Table(std::ostream& out, std::vector<std::string> captions, std::vector<std::size_t> widths,
              std::size_t pageRows)

@@ -1,15 +1,13 @@
 #pragma once
-// Aligned text columns, widths counted in characters so that Russian
-// captions line up; the header comes again at the top of every page.
+// Aligned text columns, widths counted in the columns a terminal gives the
+// characters, so that Russian captions line up; the header comes again at
+// the top of every page.
 #include <cstddef>
 #include <ostream>
 #include <string>
 #include <vector>
 
 namespace tessaly::almanac {
-
-// Characters (not bytes) of a UTF-8 text.
-std::size_t displayWidth(const std::string& text);
 
 class Table {
  public:

@@ -5,6 +5,7 @@
 
 #include "CaptionsAlmanac.h"
 #include "Table.h"
+#include "Utf8Text.h"
 
 namespace tessaly::almanac {
 namespace {

@@ -1,9 +1,12 @@
 #include "CliAlmanac.h"
 
+#include <cerrno>
 #include <charconv>
+#include <cstring>
 #include <iostream>
 #include <stdexcept>
 
+#include "CheckedOutput.h"
 #include "CliProgress.h"
 #include "CliRowOutput.h"
 #include "RowCalculator.h"
@@ -232,10 +235,7 @@ int runAlmanac(const AlmanacPlan& plan, const MainForm& source, std::ostream& ou
     std::cerr << *message << '\n';
     return 2;
   }
-  if (!out) {
-    std::cerr << "tessaly-cli: the output could not be written\n";
-    return 74;
-  }
+  if (!out) return outputFailed(std::strerror(errno));
   return 0;
 }
 

@@ -39,7 +39,8 @@ date::local_days parseDate(const std::string& option, const std::string& text);
 std::chrono::seconds parseTimeOfDay(const std::string& text);
 
 // Writes the rows. Returns the exit status: 0, 2 when Calculate refused a
-// row (its message on standard error), 74 when the output failed.
+// row (its message on standard error), kOutputFailed when the output could
+// not be written.
 int runAlmanac(const AlmanacPlan& plan, const MainForm& source, std::ostream& out);
 
 }  // namespace tessaly::cli

@@ -2,16 +2,17 @@
 // the way the window starts (saved place, language and azimuth reference),
 // switches to manual mode, enters the options into the fields and presses
 // Calculate.
-#include <cstdio>
 #include <iostream>
 #include <optional>
 #include <stdexcept>
 
+#include "CheckedOutput.h"
 #include "CliAlmanac.h"
 #include "CliOptions.h"
 #include "CliReport.h"
 #include "MainForm.h"
 #include "NumberText.h"
+#include "Utf8Text.h"
 
 namespace {
 
@@ -86,12 +87,14 @@ int run(const cli::Options& o, const std::optional<cli::AlmanacPlan>& almanac) {
   if (almanac) return cli::runAlmanac(*almanac, form, std::cout);
   if (o.tz) applyNamedZone(form.model(), o);
   form.Command2_Click();
-  if (o.json) std::cout << cli::jsonReport(form.model(), message.text);
+  const std::string report = o.json           ? cli::jsonReport(form.model(), message.text)
+                             : message.text ? std::string()
+                                            : cli::textReport(form.model());
+  if (const int status = cli::writeOutput(report)) return status;
   if (message.text) {
-    std::cerr << *message.text << '\n';
+    std::cerr << sanitizedUtf8(*message.text) << '\n';
     return 2;
   }
-  if (!o.json) std::cout << cli::textReport(form.model());
   return 0;
 }
 
@@ -101,10 +104,7 @@ int main(int argc, char** argv) {
   cli::Options options;
   try {
     options = cli::parseOptions(argc, argv);
-    if (options.help) {
-      std::cout << cli::kUsage;
-      return 0;
-    }
+    if (options.help) return cli::writeOutput(cli::kUsage);
     std::optional<cli::AlmanacPlan> almanac;
     if (cli::wantsAlmanac(options)) almanac = cli::planAlmanac(options);
     return run(options, almanac);

@@ -2,6 +2,8 @@
 
 #include <stdexcept>
 
+#include "SettingsFile.h"
+
 namespace tessaly {
 
 WindowModel::WindowModel() {
@@ -35,8 +37,14 @@ void WindowModel::changed(std::string_view name) const {
 
 std::string WindowModel::text(std::string_view name) const { return element(name).text; }
 
+bool WindowModel::takes(std::string_view name, char c) {
+  return name != "Town" || kTextFieldEnds.find(c) == std::string_view::npos;
+}
+
 void WindowModel::setText(std::string_view name, std::string_view text) {
   Element& e = element(name);
+  const std::string town = name == "Town" ? withoutTextFieldEnds(text) : std::string();
+  if (name == "Town") text = town;
   if (e.text == text) return;
   e.text = text;
   changed(name);

@@ -16,6 +16,7 @@
 #include <QScopedValueRollback>
 #include <QShortcut>
 #include <QTimer>
+#include <QValidator>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -160,6 +161,31 @@ class DigitsLineEdit : public QLineEdit {
   int digits_;
 };
 
+// Leaves out of a text box what its model's box does not take, whether
+// typed or pasted.
+class TakenCharacters : public QValidator {
+ public:
+  TakenCharacters(std::string box, QObject* parent) : QValidator(parent), box_(std::move(box)) {}
+  State validate(QString& input, int& position) const override {
+    QString kept;
+    int keptPosition = position;
+    for (qsizetype i = 0; i < input.size(); ++i) {
+      const char16_t c = input[i].unicode();
+      if (c < 0x80 && !WindowModel::takes(box_, static_cast<char>(c))) {
+        if (i < position) --keptPosition;
+        continue;
+      }
+      kept += input[i];
+    }
+    input = kept;
+    position = keptPosition;
+    return Acceptable;
+  }
+
+ private:
+  std::string box_;
+};
+
 }  // namespace
 
 MainWindowView::MainWindowView(MainForm& form, QWidget* parent)
@@ -223,6 +249,7 @@ void MainWindowView::createElements() {
       case ElementKind::Text: {
         const int* digits = lookup(kTextBoxDigits, entry.name);
         auto* edit = new DigitsLineEdit(digits ? *digits : 6, central);
+        edit->setValidator(new TakenCharacters(name, edit));
         connect(edit, &QLineEdit::textEdited, this,
                 [this, name](const QString& text) { model_.setText(name, toStdString(text)); });
         widget = edit;
