@@ -21,8 +21,9 @@
 #include <algorithm>
 
 #include "AboutDialog.h"
-#include "MoonPicture.h"
+#include "MoonEmblem.h"
 #include "QtText.h"
+#include "WindowAdditions.h"
 
 namespace tessaly::qtview {
 namespace {
@@ -198,6 +199,7 @@ MainWindowView::MainWindowView(MainForm& form, QWidget* parent)
   createElements();
   createMenus();
   arrange();
+  additions_ = new WindowAdditions(form_, *this);
 
   timer_ = new QTimer(this);
   timer_->setObjectName("Timer1");
@@ -512,6 +514,7 @@ void MainWindowView::arrange() {
 }
 
 void MainWindowView::modelChanged(std::string_view name) {
+  additions_->modelChanged(name);
   if (name == "Timer1") {
     showTimer();
     return;
