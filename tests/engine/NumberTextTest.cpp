@@ -32,13 +32,4 @@ TEST(NumberText, ShortRoadsEndWhereTheGeneralFormChanges) {
   EXPECT_EQ(numberText(-12.0f), "-12");
 }
 
-TEST(NumberText, SignedFormForPhaseHoursAndSettings) {
-  EXPECT_EQ(signedNumberText(30.0), " 30");
-  EXPECT_EQ(signedNumberText(-2.0), "-2");
-  EXPECT_EQ(signedNumberText(0.5), " .5");
-  EXPECT_EQ(signedNumberText(-0.5), "-.5");
-  EXPECT_EQ(signedNumberText(0.0), " 0");
-  EXPECT_EQ(signedNumberText(5.3f), " 5.3");
-}
-
 }  // namespace tessaly

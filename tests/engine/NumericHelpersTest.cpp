@@ -34,28 +34,3 @@ TEST(NumericHelpers, UnAtnCompletesEveryQuadrant) {
 }
 
 }  // namespace tessaly
-
-namespace tessaly {
-
-// M = 0 and M = pi need no correction; elsewhere the residual left behind is
-// within the tolerance. At the epoch the obliquity is its constant exactly.
-TEST(NumericHelpers, KeplerAndTheElementsAtTheEpoch) {
-  testing::Moment m(1, 1, 2000, 12, 0);
-  for (double M : {0.0, 3.1415926535, 1.0, 3.0, 6.0}) {
-    m.state.MeanAnom = M;
-    m.engine.Kepler();
-    const double E = m.state.EccAnom;
-    if (M == 0 || M == 3.1415926535) {
-      EXPECT_EQ(E, M);
-    }
-    EXPECT_LE(std::fabs(E - 0.0167086 * std::sin(E) - M), 1e-7) << M;
-    EXPECT_LE(std::fabs(m.state.ScratchV), 1e-7) << M;
-  }
-  m.state.TCent = 0;
-  m.engine.MoonEcl();
-  EXPECT_EQ(m.state.Obliq, 23.4523);
-  EXPECT_GE(m.state.MoonRA, 0);
-  EXPECT_LT(m.state.MoonRA, 24);
-}
-
-}  // namespace tessaly

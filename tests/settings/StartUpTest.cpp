@@ -179,20 +179,5 @@ TEST(SettingsFaults, TinyZoneReadsAsZero) {
   EXPECT_EQ(s.model().timerInterval(), 3000);
 }
 
-// Such a zone once kept the rise and set search subtracting 24 hours for ever.
-TEST(SettingsFaults, ZoneFarBeyondTwelveHoursStartsAndTheFirstTickRefusesIt) {
-  TempConfigHome home;
-  for (const char* zone : {"777777777777777", "1e30", "-3e38"}) {
-    home.writeSettings(std::string("Ost, 10  0  1  50  0  1 ") + zone + "  3000 Azimuth, 180 \r\n");
-    Session s;
-    EXPECT_TRUE(s.model().timerRunning()) << zone;
-    s.form.Timer1_Timer();
-    ASSERT_EQ(s.messages.shown.size(), 1u) << zone;
-    EXPECT_EQ(s.messages.shown[0], "Uncorrect input Timezone!");
-    EXPECT_TRUE(s.model().selected("Option2"));
-    EXPECT_EQ(s.model().timerInterval(), 0);
-  }
-}
-
 }  // namespace
 }  // namespace tessaly
