@@ -1,5 +1,5 @@
-// Rows of moments against single Calculates: a sample across a year, and the
-// days on which a named zone changes its offset.
+// Rows of moments against single Calculates on the days on which a named
+// zone changes its offset. The command line's tests sample a whole year.
 #include <gtest/gtest.h>
 
 #include "CalculateFields.h"
@@ -21,23 +21,6 @@ void expectSingleRun(const WindowModel& row, testing::Typed place) {
   const auto single = testing::singleRun(place, date, time);
   for (std::string_view field : calculateFields())
     ASSERT_EQ(row.text(field), single->form.model().text(field)) << date << " " << time << " " << field;
-}
-
-TEST(MomentRows, ASampleAcrossAYearIsSingleCalculates) {
-  auto source = testing::typedForm(kPlace);
-  RowCalculator calculator(source->form);
-  const FixedZone zone("2");
-  // 7 hours 13 minutes: the rows wander through every hour of the day.
-  MomentRange range(zone, date::local_days{date::year{2026} / 1 / 1}, date::local_days{date::year{2026} / 12 / 31},
-                    std::chrono::seconds{0}, parseStep("433m"));
-  LocalMoment moment;
-  int rows = 0;
-  while (range.next(moment)) {
-    ASSERT_FALSE(calculator.calculate(moment));
-    if (rows++ % 23 == 0) expectSingleRun(calculator.fields(), kPlace);
-  }
-  EXPECT_EQ(rows, 1214);
-  EXPECT_EQ(range.size(), 1214u);
 }
 
 struct ZoneChange {
@@ -77,21 +60,6 @@ TEST(MomentRows, AcrossChangesOfOffsetEachRowIsItsFixedZone) {
       expectSingleRun(calculator.fields(), kPlace);
     }
   }
-}
-
-TEST(NamedZones, AMissingTimeMovesForwardAndARepeatedOneTakesTheEarlierOffset) {
-  const auto berlin = findNamedZone("Europe/Berlin");
-  const auto at = [&](unsigned month, unsigned day, int hour, int minute) {
-    return berlin->moment(berlin->instant(date::local_days{date::year{2026} / month / day} +
-                                          std::chrono::hours{hour} + std::chrono::minutes{minute}));
-  };
-  const LocalMoment gap = at(3, 29, 2, 30), overlap = at(10, 25, 2, 30);
-  EXPECT_EQ(momentTexts(gap.local).hour, "3");
-  EXPECT_EQ(momentTexts(gap.local).minute, "30");
-  EXPECT_EQ(gap.zone, "2");
-  EXPECT_EQ(momentTexts(overlap.local).hour, "2");
-  EXPECT_EQ(overlap.zone, "2");
-  EXPECT_FALSE(findNamedZone("Mars/Olympus_Mons"));
 }
 
 }  // namespace

@@ -55,17 +55,6 @@ TEST(SettingsLine, DocumentedExampleWrittenAndRead) {
   EXPECT_EQ(fields(r.values), fields(kExample));
 }
 
-// Neither a comma nor a line break in the town may end its field early and
-// shift every later one.
-TEST(SettingsLine, CommasAndLineBreaksLeftOutOfTheTown) {
-  SettingsValues v = kExample;
-  v.town = "Paris, France\r\nSud";
-  const std::string line = formatSettingsLine(v);
-  EXPECT_EQ(line, "Paris FranceSud, 30  15  0  45  0  0  2  1000 Azimuth, 0 \r\n");
-  v.town = "Paris FranceSud";
-  EXPECT_EQ(fields(parseSettingsLine(line).values), fields(v));
-}
-
 TEST(SettingsLine, CutShortBeforeFieldTen) {
   const SettingsReading r = parseSettingsLine("Varnholm, 30  15  0  45  0  0  2  5000 \r\n");
   EXPECT_EQ(r.fieldsRead, 9);

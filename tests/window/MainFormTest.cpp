@@ -28,16 +28,13 @@ class MainFormTest : public ::testing::Test {
   FormFixture f;
 };
 
-TEST_F(MainFormTest, StartsTrackingWithInitialTextsWhenNoSettingsFile) {
-  EXPECT_EQ(model().text("Town"), "Varnholm");
-  EXPECT_EQ(model().text("LatMin"), "00");
-  EXPECT_EQ(model().text("Timezon"), "2");
-  EXPECT_EQ(model().topEntry("List1"), 0);
+// The initial texts are checked by the start-up tests, the captions by the
+// window's own.
+TEST_F(MainFormTest, StartsTrackingWhenNoSettingsFile) {
   EXPECT_TRUE(model().selected("Option1"));
   EXPECT_TRUE(model().checked("me1_2"));
   EXPECT_TRUE(model().checked("me1_12"));
   EXPECT_FALSE(f.form.state().AzimShift.has_value());
-  EXPECT_EQ(model().timerInterval(), 1000);
   EXPECT_TRUE(model().timerRunning());
   for (auto field : kLockedInRealTime) EXPECT_FALSE(model().enabled(field)) << field;
   // Rise, set and culminations are computed at start; the rest waits for the
@@ -110,17 +107,12 @@ TEST_F(MainFormTest, LanguageSwitchKeepsTheListChoiceAndTranslatesPhases) {
   f.form.me1_10_Click();
   EXPECT_EQ(model().entries("List1"), (std::vector<std::string>{"Вост.", "Зап."}));
   EXPECT_EQ(model().topEntry("List1"), 1);
-  EXPECT_EQ(model().text("Label25"), "Фазы Луны");
-  EXPECT_EQ(model().text("me1_2"), "&1 сек");
   EXPECT_NE(model().text("Phase1"), englishPhase);
   f.form.Timer1_Timer();
   EXPECT_LT(f.form.state().ObsLong, 0);  // West still negates the longitude
 
   f.form.me1_9_Click();
   EXPECT_EQ(model().text("Phase1"), englishPhase);
-  EXPECT_EQ(model().text("CulmSun(0)"), "Upper culmination");
-  EXPECT_EQ(model().text("me1_2"), "&1 sec");
-  EXPECT_EQ(model().entries("List1")[1], "West");
 }
 
 // Ticks restarted by an interval item overwrote the date typed in manual

@@ -40,13 +40,6 @@ TEST(MoonLookTest, PhaseSideAndNameInBothLanguages) {
   }
 }
 
-TEST(MoonLookTest, DescriptionNamesTheSideAndTheHemisphere) {
-  EXPECT_EQ(lookDescription(moonLook(20, 4, true), Language::English),
-            "Lit on the left, as seen from the southern hemisphere");
-  EXPECT_EQ(lookDescription(moonLook(20, 4, false), Language::Russian),
-            "Освещена справа, вид из северного полушария");
-}
-
 TEST(MoonLookTest, FractionOutsideTheDiskIsHeldToIt) {
   EXPECT_EQ(moonLook(-3, 10, false).litFraction, 0);
   EXPECT_EQ(moonLook(140, 10, false).litFraction, 1);
