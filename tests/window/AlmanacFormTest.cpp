@@ -70,10 +70,8 @@ TEST_F(AlmanacFormTest, FollowsTheTicksOfRealTimeTracking) {
   f.form.setResultsListener([this] { almanac.follow(); });
   almanac.dayChartChosen();
   model().setSelected("Option1", true);
-  f.clock.set(6, 12, 2026, 23, 0, 0);
-  f.form.Timer1_Timer();
-  EXPECT_DOUBLE_EQ(almanac.moment().hours, 23);
-  // Past midnight into a new month the month comes along.
+  // Past midnight into a new month the month comes along; the Qt window's
+  // test follows a tick within the day.
   f.clock.set(1, 1, 2027, 0, 10, 0);
   f.form.Timer1_Timer();
   EXPECT_EQ(almanac.day().dateText, "1.1.2027");

@@ -30,7 +30,7 @@ class MainFormTest : public ::testing::Test {
 
 // The initial texts are checked by the start-up tests, the captions by the
 // window's own.
-TEST_F(MainFormTest, StartsTrackingWhenNoSettingsFile) {
+TEST_F(MainFormTest, StartsTrackingAndManualUnlocksTheLocation) {
   EXPECT_TRUE(model().selected("Option1"));
   EXPECT_TRUE(model().checked("me1_2"));
   EXPECT_TRUE(model().checked("me1_12"));
@@ -41,9 +41,7 @@ TEST_F(MainFormTest, StartsTrackingWhenNoSettingsFile) {
   // first tick.
   EXPECT_NE(model().text("RAzim"), "-124");
   EXPECT_EQ(model().text("JulianDate"), "2455325.25874");
-}
 
-TEST_F(MainFormTest, SwitchingModesLocksAndUnlocksTheLocation) {
   model().setSelected("Option2", true);
   EXPECT_FALSE(model().selected("Option1"));
   EXPECT_EQ(model().timerInterval(), 0);
