@@ -2,6 +2,8 @@
 
 #include <stdexcept>
 
+#include "AccessibleNames.h"
+
 namespace tessaly {
 
 WindowModel::WindowModel() {
@@ -10,6 +12,8 @@ WindowModel::WindowModel() {
                       Element{e.kind, std::string(e.initialText), e.enabled, e.checked, {}, 0});
   for (auto entry : kEastWest) list("List1").entries.emplace_back(entry);
   for (auto entry : kNorthSouth) list("List2").entries.emplace_back(entry);
+  // The window is created with its English captions.
+  for (const CaptionRow& row : accessibleNames()) element(row.control).accessibleName = row.english;
 }
 
 WindowModel::Element& WindowModel::element(std::string_view name) {
@@ -43,6 +47,15 @@ void WindowModel::setText(std::string_view name, std::string_view text) {
 }
 
 ElementKind WindowModel::kind(std::string_view name) const { return element(name).kind; }
+
+std::string WindowModel::accessibleName(std::string_view name) const { return element(name).accessibleName; }
+
+void WindowModel::setAccessibleName(std::string_view name, std::string_view accessibleName) {
+  Element& e = element(name);
+  if (e.accessibleName == accessibleName) return;
+  e.accessibleName = accessibleName;
+  changed(name);
+}
 
 int WindowModel::topEntry(std::string_view name) const {
   return const_cast<WindowModel*>(this)->list(name).top;
