@@ -11,6 +11,7 @@
 #include "CliReport.h"
 #include "MainForm.h"
 #include "NumberText.h"
+#include "Version.h"
 
 namespace {
 
@@ -83,6 +84,10 @@ int main(int argc, char** argv) {
     options = cli::parseOptions(argc, argv);
     if (options.help) {
       std::cout << cli::kUsage;
+      return 0;
+    }
+    if (options.version) {
+      std::cout << "tessaly-cli (Tessaly) " << kVersion << '\n';
       return 0;
     }
     return run(options);

@@ -50,6 +50,7 @@ const char* const kUsage =
     "                         for example --set LongGrad=28abc\n"
     "  --json                 print every field as one JSON object\n"
     "  --help                 show this text\n"
+    "  --version              show the program's name and version\n"
     "\n"
     "Without a place, zone, language or azimuth reference the saved settings of\n"
     "the window are used ($XDG_CONFIG_HOME/tessaly.ini or ~/.config/tessaly.ini).\n"
@@ -65,6 +66,7 @@ Options parseOptions(int argc, const char* const* argv) {
       return argv[++i];
     };
     if (arg == "--help" || arg == "-h") o.help = true;
+    else if (arg == "--version") o.version = true;
     else if (arg == "--json") o.json = true;
     else if (arg == "--date") o.date = value();
     else if (arg == "--time") o.time = value();

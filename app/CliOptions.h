@@ -18,6 +18,7 @@ struct Options {
   std::optional<std::string> lang;     // en | ru
   bool json = false;
   bool help = false;
+  bool version = false;
   std::vector<std::pair<std::string, std::string>> sets;  // --set FIELD=TEXT, in order
 };
 

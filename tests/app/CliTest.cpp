@@ -8,6 +8,7 @@
 
 #include "CliOptions.h"
 #include "TempConfigHome.h"
+#include "Version.h"
 
 namespace tessaly::cli {
 namespace {
@@ -59,6 +60,7 @@ TEST(CliProgram, PrintsEveryFieldAsJsonAndReportsRefusalsByStatus) {
   EXPECT_EQ(nlohmann::json::parse(refused.out)["message"], "Uncorrect input Timezone!");
   EXPECT_EQ(runCli("--lang fr").status, 64);
   EXPECT_EQ(runCli("--help").status, 0);
+  EXPECT_EQ(runCli("--version").out, std::string("tessaly-cli (Tessaly) ") + kVersion + "\n");
 }
 
 }  // namespace
