@@ -206,7 +206,6 @@ MainWindowView::MainWindowView(MainForm& form, QWidget* parent)
   timer_->setObjectName("Timer1");
   connect(timer_, &QTimer::timeout, this, [this] { form_.Timer1_Timer(); });
 
-  // Esc ends the program from anywhere in the window, whatever has focus.
   // Esc ends the program from anywhere in the window, whatever has focus
   // (an open list claims it first, see eventFilter).
   auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
