@@ -131,13 +131,14 @@ class MainWindowViewTest : public QObject {
                                {"LatMin", "59.99"}, {"Timezon", "-12.75"}}) {
       QLineEdit* box = edit(field);
       box->setText(text);
-      box->home(false);
-      box->grab();
-      const int start = box->inputMethodQuery(Qt::ImCursorRectangle).toRect().left();
-      box->end(false);
-      box->grab();
-      // Scrolled text would bring the end of it nearer to the start.
-      QVERIFY2(box->inputMethodQuery(Qt::ImCursorRectangle).toRect().left() - start >= box->fontMetrics().horizontalAdvance(text) - 1, field);
+      const auto cursorAt = [box](bool end) {
+        end ? box->end(false) : box->home(false);
+        box->grab();  // painting scrolls the text to the cursor
+        return box->inputMethodQuery(Qt::ImCursorRectangle).toRect().left();
+      };
+      const int start = cursorAt(false);
+      // Scrolled text would bring its end nearer to its start.
+      QVERIFY2(cursorAt(true) - start >= box->fontMetrics().horizontalAdvance(text) - 1, field);
     }
   }
 
@@ -287,17 +288,15 @@ class MainWindowViewTest : public QObject {
     for (int i = 0; i < node->childCount(); ++i) walk(node->child(i), visit);
   }
   // The group within which a field's name must be its own, or none.
-  QString inputOrValue(const std::string& element) const {
-    const auto& model = session_->form.model();
-    for (const ElementSpec& spec : windowElements())
-      if (spec.name == element) switch (model.kind(element)) {
-          case ElementKind::Combo:
-          case ElementKind::Text:
-          case ElementKind::OneRowList:
-          case ElementKind::OptionButton: return "input";
-          case ElementKind::Value: return "value";
-          default: return {};
-        }
+  static QString inputOrValue(const std::string& element) {
+    using K = ElementKind;
+    for (const ElementSpec& spec : windowElements()) {
+      if (spec.name != element) continue;
+      if (spec.kind == K::Value) return "value";
+      const bool input = spec.kind == K::Combo || spec.kind == K::Text || spec.kind == K::OneRowList ||
+                         spec.kind == K::OptionButton;
+      return input ? "input" : QString();
+    }
     return {};
   }
   void chooseManual() const { QTest::mouseClick(find<QRadioButton>("Option2"), Qt::LeftButton); }
