@@ -2,15 +2,17 @@
 // the way the window starts (saved place, language and azimuth reference),
 // switches to manual mode, enters the options into the fields and presses
 // Calculate.
-#include <cstdio>
 #include <iostream>
 #include <optional>
 #include <stdexcept>
+#include <string>
 
+#include "CheckedOutput.h"
 #include "CliOptions.h"
 #include "CliReport.h"
 #include "MainForm.h"
 #include "NumberText.h"
+#include "Utf8Text.h"
 #include "Version.h"
 
 namespace {
@@ -67,12 +69,14 @@ int run(const cli::Options& o) {
   form.model().setSelected("Option2", true);
   applyOptions(form, o, clock.now());
   form.Command2_Click();
-  if (o.json) std::cout << cli::jsonReport(form.model(), message.text);
+  const std::string report = o.json           ? cli::jsonReport(form.model(), message.text)
+                             : message.text ? std::string()
+                                            : cli::textReport(form.model());
+  if (const int status = cli::writeOutput(report)) return status;
   if (message.text) {
-    std::cerr << *message.text << '\n';
+    std::cerr << cli::sanitizedUtf8(*message.text) << '\n';
     return 2;
   }
-  if (!o.json) std::cout << cli::textReport(form.model());
   return 0;
 }
 
@@ -82,14 +86,8 @@ int main(int argc, char** argv) {
   cli::Options options;
   try {
     options = cli::parseOptions(argc, argv);
-    if (options.help) {
-      std::cout << cli::kUsage;
-      return 0;
-    }
-    if (options.version) {
-      std::cout << "tessaly-cli (Tessaly) " << kVersion << '\n';
-      return 0;
-    }
+    if (options.help) return cli::writeOutput(cli::kUsage);
+    if (options.version) return cli::writeOutput(std::string("tessaly-cli (Tessaly) ") + kVersion + "\n");
     return run(options);
   } catch (const std::invalid_argument& e) {
     std::cerr << "tessaly-cli: " << e.what() << " (see tessaly-cli --help)\n";

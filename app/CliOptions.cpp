@@ -55,7 +55,7 @@ const char* const kUsage =
     "Without a place, zone, language or azimuth reference the saved settings of\n"
     "the window are used ($XDG_CONFIG_HOME/tessaly.ini or ~/.config/tessaly.ini).\n"
     "Exit status: 0 done, 2 an input was refused (message on standard error),\n"
-    "64 usage error.\n";
+    "64 usage error, 74 the output could not be written.\n";
 
 Options parseOptions(int argc, const char* const* argv) {
   Options o;

@@ -1,8 +1,11 @@
 #include "CliReport.h"
 
+#include <algorithm>
 #include <nlohmann/json.hpp>
-#include <sstream>
 #include <string_view>
+#include <vector>
+
+#include "Utf8Text.h"
 
 namespace tessaly::cli {
 namespace {
@@ -22,26 +25,37 @@ std::string entryInView(const WindowModel& w, std::string_view list) {
 
 std::string caption(const WindowModel& w, std::string_view name) { return w.text(name); }
 
+// Rows are gathered first: the values stand in one column after the widest
+// caption, at least two blanks after each, counted in characters shown.
 class Block {
  public:
   explicit Block(const WindowModel& w) : w_(w) {}
-  void heading(std::string_view name) { out_ << caption(w_, name) << '\n'; }
+  void heading(std::string_view name) { rows_.push_back({sanitizedUtf8(caption(w_, name)), std::nullopt}); }
   void row(const std::string& label, const std::string& value) {
-    out_ << "  " << label;
-    for (std::size_t width = utf8Length(label); width < 26; ++width) out_ << ' ';
-    out_ << value << '\n';
+    rows_.push_back({"  " + sanitizedUtf8(label), sanitizedUtf8(value)});
   }
   std::string f(std::string_view name) const { return w_.text(name); }
-  std::string str() const { return out_.str(); }
+  std::string str() const {
+    std::size_t column = 0;
+    for (const Row& r : rows_)
+      if (r.value) column = std::max(column, displayWidth(r.label) + kGap);
+    std::string out;
+    for (const Row& r : rows_) {
+      out += r.label;
+      if (r.value) out += std::string(column - displayWidth(r.label), ' ') + *r.value;
+      out += '\n';
+    }
+    return out;
+  }
 
  private:
-  static std::size_t utf8Length(const std::string& s) {
-    std::size_t n = 0;
-    for (unsigned char c : s) n += (c & 0xC0) != 0x80;
-    return n;
-  }
+  static constexpr std::size_t kGap = 2;
+  struct Row {
+    std::string label;
+    std::optional<std::string> value;  // none for a heading
+  };
   const WindowModel& w_;
-  std::ostringstream out_;
+  std::vector<Row> rows_;
 };
 
 std::string eventRow(const Block& b, const char* hour, const char* minute, const char* value, const char* unit) {
@@ -53,10 +67,11 @@ std::string eventRow(const Block& b, const char* hour, const char* minute, const
 
 std::string jsonReport(const WindowModel& w, const std::optional<std::string>& message) {
   nlohmann::ordered_json j;
-  for (std::string_view field : kReportedFields) j[std::string(field)] = w.text(field);
+  // Every text as valid UTF-8: a field holds whatever bytes were typed.
+  for (std::string_view field : kReportedFields) j[std::string(field)] = sanitizedUtf8(w.text(field));
   j["List1"] = entryInView(w, "List1");
   j["List2"] = entryInView(w, "List2");
-  j["message"] = message ? nlohmann::ordered_json(*message) : nlohmann::ordered_json(nullptr);
+  j["message"] = message ? nlohmann::ordered_json(sanitizedUtf8(*message)) : nlohmann::ordered_json(nullptr);
   return j.dump(2) + "\n";
 }
 

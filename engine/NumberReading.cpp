@@ -1,5 +1,6 @@
 #include "NumberReading.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <string>
@@ -61,6 +62,31 @@ std::size_t decimalLength(const std::string& s, bool& hasMantissa) {
   return mantissaEnd;
 }
 
+// Whether a decimal number (one "e" for its exponent) is below 1 in
+// magnitude: the power of ten of its first significant digit is negative.
+// Only asked of numbers out of the double's range, whose mantissa is not 0;
+// the exponent saturates, as no text is long enough to bring it back.
+bool belowOne(std::string_view number) {
+  const std::size_t e = number.find('e');
+  const std::string_view mantissa = number.substr(0, e);
+  long power = 0;
+  const std::size_t point = std::min(mantissa.find('.'), mantissa.size());
+  const std::size_t first = mantissa.find_first_of("123456789");
+  if (first < point)
+    power = static_cast<long>(point - first) - 1;
+  else
+    power = -static_cast<long>(first - point);
+  if (e != std::string_view::npos) {
+    std::string_view exponent = number.substr(e + 1);
+    const bool negative = !exponent.empty() && exponent[0] == '-';
+    if (!exponent.empty() && (exponent[0] == '-' || exponent[0] == '+')) exponent.remove_prefix(1);
+    long value = 0;
+    for (char c : exponent) value = std::min(value * 10 + (c - '0'), 1'000'000'000L);
+    power += negative ? -value : value;
+  }
+  return power < 0;
+}
+
 NumberReading readDecimal(const std::string& s) {
   bool hasMantissa = false;
   std::size_t len = decimalLength(s, hasMantissa);
@@ -74,12 +100,8 @@ NumberReading readDecimal(const std::string& s) {
   double value = 0;
   auto [end, ec] = std::from_chars(first, number.data() + number.size(), value);
   (void)end;
-  if (ec == std::errc::result_out_of_range) {
-    // Too small to represent reads as zero; too large is an overflow.
-    bool negativeExponent = number.find("e-") != std::string::npos;
-    if (negativeExponent) return {0, false};
-    return {0, true};
-  }
+  // Too small to represent reads as zero; too large is an overflow.
+  if (ec == std::errc::result_out_of_range) return {0, !belowOne(number)};
   if (ec != std::errc()) return {};
   if (!std::isfinite(value)) return {0, true};
   return {value, false};

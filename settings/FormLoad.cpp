@@ -33,7 +33,7 @@ void storeFieldsRead(ObservationState& s, const SettingsReading& r) {
   if (r.fieldsRead >= 8) s.TZone = singleField(v.zone);
   if (r.fieldsRead >= 9) s.TimerMs = v.timerMs;
   if (!r.complete) throw ReadError{};
-  s.AzimShift = v.azimShift.value_or(0);
+  s.AzimShift = v.azimShift;  // an empty field: never set, and saved as such again
 }
 
 }  // namespace

@@ -14,7 +14,11 @@ namespace tessaly {
 namespace {
 
 constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
-constexpr std::int16_t kDefaultTimerMs = 1000;
+// The menu's shortest interval; anything shorter would make the window burn
+// a core.
+constexpr std::int16_t kShortestTimerMs = 1000;
+// The menu's offsets are 0, 180 and -180; a larger one is no reference.
+constexpr double kLargestAzimuthOffset = 360;
 
 // Number form on writing: the sign position, the digits, one trailing blank.
 void appendNumber(std::string& line, double value) {
@@ -22,8 +26,10 @@ void appendNumber(std::string& line, double value) {
   line += ' ';
 }
 
+// A comma or a line break inside a text would end the field, or the line,
+// early and shift every later field: they are left out.
 void appendText(std::string& line, std::string_view text) {
-  line += text;
+  line += withoutTextFieldEnds(text);
   line += ',';
 }
 
@@ -95,6 +101,14 @@ std::string firstLineAsUtf8(std::string_view bytes) {
 
 }  // namespace
 
+std::string withoutTextFieldEnds(std::string_view text) {
+  std::string kept;
+  kept.reserve(text.size());
+  for (char c : text)
+    if (kTextFieldEnds.find(c) == std::string_view::npos) kept += c;
+  return kept;
+}
+
 std::string formatSettingsLine(const SettingsValues& values) {
   std::string line;
   appendText(line, values.town);
@@ -140,13 +154,14 @@ SettingsReading parseSettingsLine(std::string_view bytes) {
     target = *whole;
     return true;
   };
-  // Field 9: a negative or out-of-range interval is mended to 1000 ms, so
-  // that an invalid interval never reaches the timer.
+  // Field 9: an interval out of range or below the menu's shortest (0, which
+  // start-up reads as 1000, included) is mended to 1000 ms, so that such an
+  // interval never reaches the timer.
   auto interval = [&number](std::int16_t& target) {
     double value = 0;
     if (!number(value)) return false;
     const auto whole = roundedInt16(value);
-    target = whole && *whole >= 0 ? *whole : kDefaultTimerMs;
+    target = whole && *whole >= kShortestTimerMs ? *whole : kShortestTimerMs;
     return true;
   };
 
@@ -164,10 +179,12 @@ SettingsReading parseSettingsLine(std::string_view bytes) {
     ++result.fieldsRead;
   }
 
-  // Field 11 may be empty: it then reads as 0.
-  double shift = 0;
-  if (!in.ended() && !number(shift)) return result;
-  v.azimShift = shift;
+  // Field 11 may be empty: the offset was never set, and stays so.
+  if (!in.ended()) {
+    double shift = 0;
+    if (!number(shift) || std::fabs(shift) > kLargestAzimuthOffset) return result;
+    v.azimShift = shift;
+  }
   ++result.fieldsRead;
   result.complete = true;
   return result;

@@ -20,16 +20,23 @@ struct SettingsValues {
   double latMinutes = 0;            // 6
   std::int16_t northSouth = 0;      // 7
   double zone = 0;                  // 8
-  std::int16_t timerMs = 0;         // 9
+  std::int16_t timerMs = 0;         // 9, 1000 or more
   std::string languageMarker;       // 10, text ("Azimuth" or "Азимут")
   std::optional<double> azimShift;  // 11, empty when never set: written as an empty field
 };
 
-// The file's line: exact field forms, UTF-8, ending with "\r\n".
+// What ends a text field of the line: no text field can hold these.
+constexpr std::string_view kTextFieldEnds = ",\r\n";
+// The text with the characters of kTextFieldEnds left out.
+std::string withoutTextFieldEnds(std::string_view text);
+
+// The file's line: exact field forms, UTF-8, ending with "\r\n". Characters
+// of kTextFieldEnds in the texts are left out.
 std::string formatSettingsLine(const SettingsValues& values);
 
 // Reads fields in order. fieldsRead = how many fields (0..11) were read before the
-// content ran out or a field could not be read; complete = all 11 read (field 11 may be empty -> 0).
+// content ran out or a field could not be read; complete = all 11 read (field 11 may be
+// empty: azimShift then stays empty).
 struct SettingsReading {
   SettingsValues values;
   int fieldsRead = 0;
@@ -41,13 +48,18 @@ SettingsReading parseSettingsLine(std::string_view bytes);
 // XDG_CONFIG_HOME is unset or empty.
 std::filesystem::path settingsFilePath();
 
-// The file's bytes, or nothing when it is missing or unreadable (a directory, no permission...).
-// Never throws.
+// The file's first line without its CR or LF, at most kLongestSettingsLine bytes (a longer
+// line is cut short there), so that a huge file neither delays the start nor fills the memory.
+// Nothing when the file is missing or unreadable (a directory, no permission...). Never throws.
+constexpr std::size_t kLongestSettingsLine = 64 * 1024;
 std::optional<std::string> readSettingsFile(const std::filesystem::path& path);
 
-// Replaces the file atomically: creates the folder when missing, writes a temporary file beside
-// it, flushes (fsync) and renames it over the old one; on any failure the old file stays intact,
-// the temporary file is removed, and the reason goes to *error. Never throws.
+// Replaces the file atomically: follows a symbolic link to the file it names, creates the folder
+// when missing, writes an unnamed temporary file beside it, flushes (fsync), gives it a name and
+// renames it over the old one; on any failure the old file stays intact, no temporary file stays
+// behind, and the reason goes to *error. Temporary files of saves killed part-way are removed.
+// Where the folder takes no new file but the file itself is writable, it is rewritten in place.
+// Never throws.
 bool writeSettingsFile(const std::filesystem::path& path, std::string_view content,
                        std::string* error);
 

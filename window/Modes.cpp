@@ -41,6 +41,9 @@ void MainForm::Timer1_Timer() {
   if (!checkLocation(engine_, messages_, kTickLatitudeBound)) {
     model_.setSelected("Option1", false);
     model_.setSelected("Option2", true);
+    // With Manual selected already its handler did not run: the ticks stop
+    // here all the same, or every one would show the message again.
+    model_.setTimerInterval(0);
     return;
   }
   // One reading serves the whole tick, so that the fields and the moment
@@ -56,9 +59,11 @@ void MainForm::Timer1_Timer() {
   engine_.MAINCALC();
 }
 
+// In manual mode the ticks stay stopped, so that they cannot overwrite the
+// date and time typed; the interval applies when tracking is chosen again.
 void MainForm::chooseInterval(std::string_view item, std::int16_t milliseconds) {
   state_.TimerMs = milliseconds;
-  model_.setTimerInterval(milliseconds);
+  if (model_.selected("Option1")) model_.setTimerInterval(milliseconds);
   chooseIntervalMarks(item);
 }
 

@@ -3,13 +3,14 @@
 #include <stdexcept>
 
 #include "AccessibleNames.h"
+#include "SettingsFile.h"
 
 namespace tessaly {
 
 WindowModel::WindowModel() {
   for (const ElementSpec& e : windowElements())
     elements_.emplace(std::string(e.name),
-                      Element{e.kind, std::string(e.initialText), e.enabled, e.checked, {}, 0});
+                      Element{e.kind, std::string(e.initialText), e.enabled, e.checked, {}, 0, {}});
   for (auto entry : kEastWest) list("List1").entries.emplace_back(entry);
   for (auto entry : kNorthSouth) list("List2").entries.emplace_back(entry);
   // The window is created with its English captions.
@@ -39,8 +40,14 @@ void WindowModel::changed(std::string_view name) const {
 
 std::string WindowModel::text(std::string_view name) const { return element(name).text; }
 
+bool WindowModel::takes(std::string_view name, char c) {
+  return name != "Town" || kTextFieldEnds.find(c) == std::string_view::npos;
+}
+
 void WindowModel::setText(std::string_view name, std::string_view text) {
   Element& e = element(name);
+  const std::string town = name == "Town" ? withoutTextFieldEnds(text) : std::string();
+  if (name == "Town") text = town;
   if (e.text == text) return;
   e.text = text;
   changed(name);

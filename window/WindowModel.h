@@ -25,7 +25,11 @@ class WindowModel : public FieldStore {
   WindowModel();
 
   std::string text(std::string_view name) const override;
+  // Characters a box does not take are left out.
   void setText(std::string_view name, std::string_view text) override;
+  // Whether a box takes a character: Town takes no comma, CR or LF, which
+  // the settings line cannot hold inside the town's field.
+  static bool takes(std::string_view name, char c);
   int topEntry(std::string_view list) const override;
   void selectEntry(std::string_view list, int index) override;
 

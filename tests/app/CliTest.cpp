@@ -2,8 +2,11 @@
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <nlohmann/json.hpp>
+#include <set>
+#include <sstream>
 #include <stdexcept>
 
 #include "CliOptions.h"
@@ -18,8 +21,9 @@ struct CliRun {
   std::string out;
 };
 
-CliRun runCli(const std::string& arguments) {
-  const std::string command = std::string(TESSALY_CLI) + " " + arguments + " 2>/dev/null";
+// The arguments go through the shell; redirections say where the output goes.
+CliRun runCli(const std::string& arguments, const std::string& redirections = "2>/dev/null") {
+  const std::string command = std::string(TESSALY_CLI) + " " + arguments + " " + redirections;
   FILE* pipe = popen(command.c_str(), "r");
   if (!pipe) throw std::runtime_error("cannot start " + command);
   std::string out;
@@ -61,6 +65,59 @@ TEST(CliProgram, PrintsEveryFieldAsJsonAndReportsRefusalsByStatus) {
   EXPECT_EQ(runCli("--lang fr").status, 64);
   EXPECT_EQ(runCli("--help").status, 0);
   EXPECT_EQ(runCli("--version").out, std::string("tessaly-cli (Tessaly) ") + kVersion + "\n");
+}
+
+constexpr const char* kMoment = "--date 6.12.2026 --time 21:30 --zone 2 --lon 30:15E --lat 45:00N";
+
+// Any bytes in any field: an invalid UTF-8 byte once made the JSON writer
+// abort the program. Both outputs stay valid UTF-8.
+TEST(CliProgram, InvalidUtf8InEveryFieldGivesValidOutput) {
+  testing::TempConfigHome home;
+  const char* fields[] = {"DateDay", "DateMonth", "DateYear", "TimeHour", "TimeMin", "TimeSec",
+                          "LongGrad", "LongMin", "LatGrad", "LatMin", "Timezon", "Town"};
+  const char* bytes[] = {"\xff", "\xc3", "\xed\xa0\x80", "\xc0\xaf", "\xf4\x90\x80\x80"};
+  for (std::size_t i = 0; i < std::size(fields); ++i) {
+    const std::string set = std::string(kMoment) + " --set '" + fields[i] + "=1" + bytes[i % std::size(bytes)] + "'";
+    for (const char* output : {"--json", ""}) {
+      const CliRun run = runCli(set + " " + output);
+      EXPECT_TRUE(run.status == 0 || run.status == 2) << fields[i] << output << run.status;
+      EXPECT_NO_THROW((void)nlohmann::json(run.out).dump()) << fields[i] << output;
+      if (*output) {
+        EXPECT_NO_THROW((void)nlohmann::json::parse(run.out).size()) << fields[i];
+      }
+    }
+  }
+  const CliRun run = runCli("--json --date '5\xff.1.2020' --time 1:2 --zone 0 --lon 0E --lat 0N");
+  EXPECT_EQ(nlohmann::json::parse(run.out)["DateDay"], "5\uFFFD");
+}
+
+// Output that was never written is no success.
+TEST(CliProgram, UnwritableOutputIsReportedWithStatus74) {
+  testing::TempConfigHome home;
+  for (const std::string& arguments : {std::string(kMoment), std::string(kMoment) + " --json", std::string("--help")}) {
+    const CliRun run = runCli(arguments, "2>&1 >/dev/full");  // what goes to standard error
+    EXPECT_EQ(run.status, 74) << arguments;
+    EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 1) << run.out;
+  }
+}
+
+// The values stand in one column, counted in characters shown, at least two
+// blanks after the longest Russian caption.
+TEST(CliProgram, RussianColumnsAlignedByCharacters) {
+  testing::TempConfigHome home;
+  const CliRun run = runCli(std::string(kMoment) + " --lang ru");
+  ASSERT_EQ(run.status, 0);
+  std::istringstream lines(run.out);
+  std::set<std::size_t> columns;
+  for (std::string line; std::getline(lines, line);) {
+    if (!line.starts_with("  ")) continue;
+    const std::size_t gap = line.find("  ", 2);
+    ASSERT_NE(gap, std::string::npos) << line;
+    const std::size_t value = line.find_first_not_of(' ', gap);
+    columns.insert(static_cast<std::size_t>(
+        std::count_if(line.begin(), line.begin() + static_cast<long>(value), [](char c) { return (c & 0xC0) != 0x80; })));
+  }
+  EXPECT_EQ(columns.size(), 1u);
 }
 
 }  // namespace

@@ -28,10 +28,15 @@ TEST(NumberReading, BeyondTheDoubleRange) {
     EXPECT_TRUE(readNumber(text).overflow) << text;
   EXPECT_TRUE(readNumber("&H" + std::string(300, 'F')).overflow);
   EXPECT_FALSE(readNumber("1.5e308").overflow);
-  // Too small to hold is simply zero, whatever the exponent letter.
-  for (const char* text : {"1e-400", "1E-400", "-1E-400", "1D-400"}) {
-    EXPECT_FALSE(readNumber(text).overflow) << text;
-    EXPECT_EQ(readNumber(text).value, 0) << text;
+  const std::string zeros(400, '0');
+  for (const std::string& text : {"1" + zeros, "0." + zeros + "1E+800", "-" + zeros + "9" + zeros})
+    EXPECT_TRUE(readNumber(text).overflow) << text.size();
+  // Too small to hold is simply zero, in every written form.
+  for (const std::string& text : {std::string("1e-401"), std::string("-1E-400"), std::string("1D-400"),
+                                  "0." + zeros + "1", "-." + zeros + "1", "0." + zeros + "1E+5",
+                                  "1" + zeros + "E-800", std::string("0.1e-99999999999999999999")}) {
+    EXPECT_FALSE(readNumber(text).overflow) << text.size() << text.substr(text.size() - 6);
+    EXPECT_EQ(readNumber(text).value, 0) << text.size();
   }
 }
 

@@ -1,5 +1,7 @@
-// Any bytes as the settings file: the line reader keeps its counts straight,
-// and start-up followed by one tick ends with finite values in every field.
+// Any bytes as the settings file: the line reader keeps its counts straight
+// and gives only usable intervals and offsets, and start-up followed by one
+// tick ends with finite values in every field.
+#include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
@@ -37,7 +39,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string_view bytes(reinterpret_cast<const char*>(data), size);
   const SettingsReading r = parseSettingsLine(bytes);
   if (r.fieldsRead < 0 || r.fieldsRead > 11 || r.complete != (r.fieldsRead == 11)) std::abort();
-  if (r.complete && (!r.values.azimShift || r.values.timerMs < 0)) std::abort();
+  if (r.fieldsRead >= 9 && r.values.timerMs < 1000) std::abort();
+  if (r.values.azimShift && !(std::fabs(*r.values.azimShift) <= 360)) std::abort();
 
   std::ofstream(settingsFile(), std::ios::binary | std::ios::trunc).write(bytes.data(), std::streamsize(size));
   FixedClock clock;

@@ -1,6 +1,10 @@
 // Scripted sessions on the window model with a fake clock: modes, ticks,
-// intervals, azimuth reference, languages and the About dialogs.
+// intervals, azimuth reference and languages.
 #include <gtest/gtest.h>
+
+#include <span>
+#include <string>
+#include <vector>
 
 #include "Fakes.h"
 #include "TempConfigHome.h"
@@ -42,19 +46,6 @@ TEST_F(MainFormTest, StartsTrackingWithInitialTextsWhenNoSettingsFile) {
   EXPECT_EQ(model().text("JulianDate"), "2455325.25874");
 }
 
-TEST_F(MainFormTest, TickFillsDateAndTimeWithoutLeadingZerosAndAllValues) {
-  f.form.Timer1_Timer();
-  EXPECT_EQ(model().text("DateDay"), "9");
-  EXPECT_EQ(model().text("DateMonth"), "12");
-  EXPECT_EQ(model().text("TimeHour"), "9");
-  EXPECT_EQ(model().text("TimeMin"), "5");
-  EXPECT_EQ(model().text("TimeSec"), "3");
-  EXPECT_EQ(model().text("LatMin"), "0");
-  EXPECT_NE(model().text("JulianDate"), "2455325.25874");
-  EXPECT_FALSE(model().text("Phase1").empty());
-  EXPECT_TRUE(f.messages.shown.empty());
-}
-
 TEST_F(MainFormTest, SwitchingModesLocksAndUnlocksTheLocation) {
   model().setSelected("Option2", true);
   EXPECT_FALSE(model().selected("Option1"));
@@ -66,17 +57,6 @@ TEST_F(MainFormTest, SwitchingModesLocksAndUnlocksTheLocation) {
   model().setSelected("Option1", true);
   EXPECT_EQ(model().timerInterval(), 5000);
   for (auto field : kLockedInRealTime) EXPECT_FALSE(model().enabled(field)) << field;
-}
-
-TEST_F(MainFormTest, IntervalItemsCheckOneAndClearThree) {
-  f.form.me1_5_Click();
-  EXPECT_EQ(f.form.state().TimerMs, 10000);
-  EXPECT_EQ(model().timerInterval(), 10000);
-  for (auto item : {"me1_2", "me1_3", "me1_4"}) EXPECT_FALSE(model().checked(item)) << item;
-  EXPECT_TRUE(model().checked("me1_5"));
-  f.form.me1_3_Click();
-  EXPECT_TRUE(model().checked("me1_3"));
-  EXPECT_FALSE(model().checked("me1_5"));
 }
 
 // A toolkit may deliver timer events while a modal box is open.
@@ -143,24 +123,60 @@ TEST_F(MainFormTest, LanguageSwitchKeepsTheListChoiceAndTranslatesPhases) {
   EXPECT_EQ(model().entries("List1")[1], "West");
 }
 
-TEST_F(MainFormTest, AboutFollowsTheCancelCaptionAndOkHidesIt) {
-  f.form.me2_1_Click();
-  EXPECT_TRUE(model().aboutShown("frmAbout"));
-  f.form.frmAbout_Command1_Click();
-  EXPECT_FALSE(model().aboutShown("frmAbout"));
-  f.form.SetRussianCaptions();
-  f.form.me2_1_Click();
-  EXPECT_TRUE(model().aboutShown("frmAbout_rus"));
-  EXPECT_FALSE(model().aboutShown("frmAbout"));
-  f.form.frmAbout_rus_Command1_Click();
-  EXPECT_FALSE(model().aboutShown("frmAbout_rus"));
+// Ticks restarted by an interval item overwrote the date typed in manual
+// mode, and one that failed its check with Manual selected never stopped.
+TEST_F(MainFormTest, IntervalChosenInManualLeavesTheTicksStopped) {
+  model().setSelected("Option2", true);
+  f.form.me1_4_Click();
+  EXPECT_FALSE(model().timerRunning());
+  EXPECT_EQ(f.form.state().TimerMs, 5000);
+  EXPECT_TRUE(model().checked("me1_4"));
+  EXPECT_FALSE(model().checked("me1_2"));
+
+  model().setText("LatGrad", "91");
+  f.form.Timer1_Timer();  // one already on its way
+  EXPECT_EQ(f.messages.shown, std::vector<std::string>{"Uncorrect input Latitude!"});
+  EXPECT_FALSE(model().timerRunning());
+  model().setText("LatGrad", "45");
+  model().setSelected("Option1", true);
+  EXPECT_EQ(model().timerInterval(), 5000);
 }
 
-TEST_F(MainFormTest, CancelAndExitEndTheProgram) {
-  f.form.Command1_Click();
-  EXPECT_TRUE(f.form.menuItemChosen("me1_6"));
-  EXPECT_EQ(f.exit.ended, 2);
-  EXPECT_FALSE(f.form.menuItemChosen("me9_9"));
+constexpr std::string_view kRiseSetCulm[] = {"RiseHour", "RiseMin",    "RAzim",       "SetHour",
+                                             "SetMin",   "SAzim",      "CulmHour(0)", "CulmMin(0)",
+                                             "ATransit(0)", "CulmHour(1)", "CulmMin(1)", "ATransit(1)"};
+constexpr std::string_view kPhases[] = {"Phase1", "DatePhase1", "Phase2", "DatePhase2"};
+
+std::vector<std::string> texts(const WindowModel& m, std::span<const std::string_view> fields) {
+  std::vector<std::string> out;
+  for (auto field : fields) out.push_back(m.text(field));
+  return out;
+}
+
+TEST_F(MainFormTest, TickAcrossMidnightLeavesRiseSetAndCulminations) {
+  f.clock.set(9, 12, 2026, 23, 59, 59);
+  f.form.Timer1_Timer();
+  const auto before = texts(model(), kRiseSetCulm);
+  f.clock.set(10, 12, 2026, 0, 0, 1);
+  f.form.Timer1_Timer();
+  EXPECT_EQ(model().text("DateDay"), "10");
+  EXPECT_EQ(texts(model(), kRiseSetCulm), before);
+}
+
+// Rise, set, culminations and phases of today at once, as Calculate gives them.
+TEST_F(MainFormTest, ChoosingRealTimeRecomputesPhasesRiseAndSetAtOnce) {
+  model().setSelected("Option2", true);
+  const auto calculate = [this](const char* day, const char* year) {
+    for (auto [field, text] : {std::pair{"DateDay", day}, {"DateMonth", "12"}, {"DateYear", year},
+                               {"TimeHour", "9"}, {"TimeMin", "5"}, {"TimeSec", "3"}})
+      model().setText(field, text);
+    f.form.Command2_Click();
+    return std::pair{texts(model(), kRiseSetCulm), texts(model(), kPhases)};
+  };
+  const auto today = calculate("9", "2026");
+  ASSERT_NE(calculate("1", "2015"), today);
+  model().setSelected("Option1", true);
+  EXPECT_EQ(std::pair(texts(model(), kRiseSetCulm), texts(model(), kPhases)), today);
 }
 
 }  // namespace

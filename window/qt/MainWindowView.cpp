@@ -18,6 +18,7 @@
 #include <QShortcut>
 #include <QStyle>
 #include <QTimer>
+#include <QValidator>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -187,6 +188,31 @@ class DateComboBox : public QComboBox {
   }
 };
 
+// Leaves out of a text box what its model's box does not take, whether
+// typed or pasted.
+class TakenCharacters : public QValidator {
+ public:
+  TakenCharacters(std::string box, QObject* parent) : QValidator(parent), box_(std::move(box)) {}
+  State validate(QString& input, int& position) const override {
+    QString kept;
+    int keptPosition = position;
+    for (qsizetype i = 0; i < input.size(); ++i) {
+      const char16_t c = input[i].unicode();
+      if (c < 0x80 && !WindowModel::takes(box_, static_cast<char>(c))) {
+        if (i < position) --keptPosition;
+        continue;
+      }
+      kept += input[i];
+    }
+    input = kept;
+    position = keptPosition;
+    return Acceptable;
+  }
+
+ private:
+  std::string box_;
+};
+
 }  // namespace
 
 MainWindowView::MainWindowView(MainForm& form, QWidget* parent)
@@ -252,6 +278,7 @@ void MainWindowView::createElements() {
       case ElementKind::Text: {
         const std::string_view* sample = lookup(kTextBoxSamples, entry.name);
         auto* edit = new SampleLineEdit(sample ? *sample : "000000", central);
+        edit->setValidator(new TakenCharacters(name, edit));
         // Every change counts, whoever makes it: typing, pasting, undo, or
         // an assistive tool setting the text.
         connect(edit, &QLineEdit::textChanged, this, [this, name](const QString& text) {

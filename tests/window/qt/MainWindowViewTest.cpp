@@ -5,6 +5,7 @@
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDialog>
 #include <QLabel>
@@ -22,12 +23,14 @@
 #include "Fakes.h"
 #include "MainWindowView.h"
 #include "QtMessageSink.h"
+#include "QtText.h"
 #include "TempConfigHome.h"
 
 namespace {
 
 using namespace tessaly;
 using tessaly::qtview::MainWindowView;
+using tessaly::qtview::toQString;
 
 // The window as the program builds it, with a clock and an end of the
 // program that the test controls, and no settings file.
@@ -159,6 +162,52 @@ class MainWindowViewTest : public QObject {
     QTRY_VERIFY(session_->view.width() > english.width());
     find<QAction>("me1_9")->trigger();
     QTRY_COMPARE(session_->view.size(), english);
+  }
+
+  // Enter in a plain text box, which has a validator, still means Calculate.
+  void enterFromAPlainTextBoxCalculates() {
+    chooseManual();
+    for (auto [field, text] : {std::pair{"TimeHour", "21"}, {"TimeMin", "30"}, {"DateDay", "6"},
+                               {"DateMonth", "12"}, {"DateYear", "2026"}, {"Town", "Ost"}})
+      type(field, text);
+    QTest::keyClick(edit("Town"), Qt::Key_Return);
+    QCOMPARE(label("JulianDate"), QString("2461381.3125"));
+  }
+
+  // The settings line cannot hold a comma or a line break in the town.
+  void townBoxTakesNoCommaOrLineBreak() {
+    type("Town", "Paris, France");
+    QApplication::clipboard()->setText(",\r\nSud");
+    edit("Town")->paste();
+    QCOMPARE(edit("Town")->text(), QString("Paris FranceSud"));
+    QCOMPARE(session_->form.model().text("Town"), std::string("Paris FranceSud"));
+  }
+
+  void everyCaptionInBothLanguages_data() {
+    QTest::addColumn<bool>("russian");
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("caption");
+    for (auto rows : {headCaptions(), tailCaptions()})
+      for (const CaptionRow& row : rows)
+        for (Language language : {Language::English, Language::Russian}) {
+          const bool russian = language == Language::Russian;
+          const QString control = toQString(row.control);
+          QTest::newRow(qPrintable(control + (russian ? " ru" : " en")))
+              << russian << control << toQString(row.in(language));
+        }
+  }
+
+  void everyCaptionInBothLanguages() {
+    QFETCH(bool, russian);
+    QFETCH(QString, control);
+    QFETCH(QString, caption);
+    find<QAction>(russian ? "me1_10" : "me1_9")->trigger();
+    if (auto* action = session_->view.findChild<QAction*>(control))
+      QCOMPARE(action->text(), caption);
+    else if (auto* button = session_->view.findChild<QPushButton*>(control))
+      QCOMPARE(button->text(), caption);
+    else
+      QCOMPARE(label(qPrintable(control)), caption);
   }
 
   void failedCheckShowsModalMessage() {
