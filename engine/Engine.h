@@ -55,6 +55,8 @@ class Engine {
   void showAltitudeAndAzimuth(bool azimuthFormed);
   void refraction();
   void showSizeAndDistance();
+  // PhaseMoon after its DayOfYear.
+  void phasesAndAge();
   void showPhase(int slot, double lunationOffset);
 
   ObservationState& s;

@@ -84,11 +84,11 @@ void Engine::refraction() {
 }
 
 void Engine::showSizeAndDistance() {
-  s.DiamArc = (2 * (s.MoonPar * 0.272476 * 60)) *
-              (1 + std::sin(s.MoonPar * s.Rad) * std::sin(s.AppAlt * s.Rad));
+  const double sinPar = std::sin(s.MoonPar * s.Rad);
+  s.DiamArc = (2 * (s.MoonPar * 0.272476 * 60)) * (1 + sinPar * std::sin(s.AppAlt * s.Rad));
   w.setText("LongSun", numberText(Int(s.MoonLon * 10000) / 10000));
   w.setText("LatLuna", numberText(Int(s.MoonLat * 10000) / 10000));
-  s.DistKm = 6378.14 / std::sin(s.MoonPar * s.Rad);
+  s.DistKm = 6378.14 / sinPar;
   w.setText("Distkm", numberText(Int(s.DistKm)));
   w.setText("DistPer", numberText(Int(s.DistKm / 384400 * 1000) / 10));
   for (;;) {
@@ -116,7 +116,9 @@ void Engine::MAINCALC() {
   showAltitudeAndAzimuth(horizon());
   refraction();
   showSizeAndDistance();
-  PhaseMoon();
+  // PhaseMoon without its DayOfYear: the first step above has just run it on
+  // the same date, and a second run would leave the same DoyBase and DOY.
+  phasesAndAge();
   w.setText("Label37", numberText(Int(s.MoonAge * 1000 + 0.5) / 1000));
 }
 

@@ -1,9 +1,11 @@
 // The Moon's geocentric ecliptic and equatorial place by the system's own
 // shortened lunar theory.
+#include <array>
 #include <cmath>
 
 #include "Engine.h"
 #include "MoonSeries.h"
+#include "SeriesArgument.h"
 #include "WholeNumber.h"
 
 namespace tessaly {
@@ -14,7 +16,7 @@ double reducedDegrees(double x) { return (x / 360 - Int(x / 360)) * 360; }
 struct Arguments {
   double d, m, mPrime, f;  // radians
   double argument(const MoonTerm& t) const {
-    return d * t.d + m * t.m + mPrime * t.mPrime + f * t.f;
+    return SeriesArgument().add(d, t.d).add(m, t.m).add(mPrime, t.mPrime).add(f, t.f).value();
   }
 };
 
@@ -61,20 +63,35 @@ void Engine::MoonEcl() {
   s.MoonLon = L;
   const Arguments a{D * rad, M * rad, Mp * rad, F * rad};
 
-  for (const MoonTerm& t : kLongitudeTerms) {
-    double term = t.coefficient * std::sin(a.argument(t));
+  // glibc's sincos gives exactly its sin and its cos.
+  std::array<double, kLongitudeTerms.size()> longitudeCosine;
+#pragma GCC unroll 50
+  for (std::size_t i = 0; i < kLongitudeTerms.size(); ++i) {
+    const MoonTerm& t = kLongitudeTerms[i];
+    double sine;
+    if (kParallaxSharing.cosineUsed[i])
+      sincos(a.argument(t), &sine, &longitudeCosine[i]);
+    else
+      sine = std::sin(a.argument(t));
+    const double term = t.coefficient * sine;
     s.MoonLon += t.timesE ? term * E : term;
   }
   if (s.MoonLon >= 360) s.MoonLon -= 360;
 
   double B = 0;
+#pragma GCC unroll 34
   for (const MoonTerm& t : kLatitudeTerms) B += t.coefficient * std::sin(a.argument(t));
   const double w1 = 0.0004664 * std::cos(Om * rad);
   const double w2 = 0.0000754 * std::cos((Om + 275.05 - 2.3 * T) * rad);
   s.MoonLat = B * (1 - w1 - w2);
 
   s.MoonPar = 0.950724;
-  for (const MoonTerm& t : kParallaxTerms) s.MoonPar += t.coefficient * std::cos(a.argument(t));
+#pragma GCC unroll 30
+  for (std::size_t i = 0; i < kParallaxTerms.size(); ++i) {
+    const MoonTerm& t = kParallaxTerms[i];
+    const int shared = kParallaxSharing.longitudeRow[i];
+    s.MoonPar += t.coefficient * (shared >= 0 ? longitudeCosine[shared] : std::cos(a.argument(t)));
+  }
 
   s.Obliq = 23.4523 - (46.845 * T + 0.0059 * T2 - 0.001811 * std::pow(T, 3)) / 3600;
 

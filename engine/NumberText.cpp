@@ -65,29 +65,55 @@ bool shortestAsFifteenDigits(double value, std::string& text) {
   return true;
 }
 
-// Most values shown were rounded to at most five decimals: when the value is
-// the double nearest to a whole number of 10^-k, that decimal (of at most 15
-// digits) is its %.15G text, written here without the general conversion.
-bool fewDecimals(double value, std::string& text) {
-  if (std::fabs(value) < 1e-4) return false;  // %G writes these with an exponent
+// The fast forms below write into a buffer of this size and give the end of
+// the text, or nullptr when they do not apply; the string is made once.
+constexpr std::size_t kBufferSize = 48;
+
+// Whole numbers are most of what is shown: below 10^digits their general
+// text with that many significant digits is their plain digits.
+char* wholeNumber(double value, double limit, char* buffer) {
+  if (!(std::fabs(value) < limit)) return nullptr;
+  const auto whole = static_cast<long long>(value);
+  if (static_cast<double>(whole) != value) return nullptr;
+  return std::to_chars(buffer, buffer + kBufferSize, whole).ptr;
+}
+
+// Most other values shown were rounded to at most five decimals: when the
+// value is the double nearest to a whole number of 10^-k, that decimal (of at
+// most 15 digits) is its %.15G text, written here without the general
+// conversion.
+char* fewDecimals(double value, char* buffer) {
+  if (std::fabs(value) < 1e-4) return nullptr;  // %G writes these with an exponent
   static constexpr double kScale[] = {1, 10, 100, 1000, 10000, 100000};
-  for (int k = 0; k < 6; ++k) {
-    const double scaled = std::nearbyint(value * kScale[k]);
-    if (std::fabs(scaled) >= 1e15 || scaled / kScale[k] != value) continue;
+  for (int k = 1; k < 6; ++k) {
+    // Any rounding to a near whole number serves: where the test below
+    // passes, value times 10^k lies within a few units of the last place of
+    // that whole number, far from a half.
+    const double product = std::fabs(value) * kScale[k];
+    if (!(product < 1e15)) continue;
+    const auto whole = static_cast<long long>(product + 0.5);
+    if (std::copysign(static_cast<double>(whole), value) / kScale[k] != value) continue;
     char digits[24];
-    const auto whole = static_cast<long long>(std::fabs(scaled));
-    std::string number(digits, std::to_chars(digits, digits + sizeof digits, whole).ptr);
-    if (k > 0) {
-      const auto width = static_cast<std::size_t>(k);
-      if (number.size() <= width) number.insert(0, width + 1 - number.size(), '0');
-      number.insert(number.size() - width, 1, '.');
-      while (number.back() == '0') number.pop_back();
-      if (number.back() == '.') number.pop_back();
+    char* const digitsEnd = std::to_chars(digits, digits + sizeof digits, whole).ptr;
+    const auto count = static_cast<int>(digitsEnd - digits);
+    char* out = buffer;
+    if (value < 0) *out++ = '-';
+    if (count <= k) {
+      *out++ = '0';
+      *out++ = '.';
+      for (int i = count; i < k; ++i) *out++ = '0';
+      for (int i = 0; i < count; ++i) *out++ = digits[i];
+    } else {
+      for (int i = 0; i < count; ++i) {
+        if (i == count - k) *out++ = '.';
+        *out++ = digits[i];
+      }
     }
-    text = value < 0 ? "-" + number : number;
-    return true;
+    while (out[-1] == '0') --out;
+    if (out[-1] == '.') --out;
+    return out;
   }
-  return false;
+  return nullptr;
 }
 
 std::string withLeadingBlank(std::string text) {
@@ -101,14 +127,18 @@ std::string withLeadingBlank(std::string text) {
 
 std::string numberText(double value) {
   if (value == 0) return "0";  // also for -0
+  char buffer[kBufferSize];
+  if (char* end = wholeNumber(value, 1e15, buffer)) return std::string(buffer, end);
+  if (char* end = fewDecimals(value, buffer)) return std::string(buffer, end);
   std::string text;
-  if (fewDecimals(value, text)) return text;
   if (std::isnormal(value) && shortestAsFifteenDigits(value, text)) return text;
   return withPrecision(value, 15);
 }
 
 std::string numberText(float value) {
   if (value == 0) return "0";
+  char buffer[kBufferSize];
+  if (char* end = wholeNumber(value, 1e7, buffer)) return std::string(buffer, end);
   return withPrecision(value, 7);
 }
 

@@ -1,9 +1,9 @@
 #include "PhaseDateText.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdint>
-
-#include "NumberText.h"
+#include <iterator>
 
 namespace tessaly {
 namespace {
@@ -40,10 +40,21 @@ std::string phaseDateText(double serial) {
   const double days = std::floor(seconds / 86400);
   const auto secondOfDay = static_cast<std::int64_t>(seconds - days * 86400);
   const CivilDate date = civilFromDays(static_cast<std::int64_t>(days) + kSerialZeroFrom1970);
-  const auto hour = static_cast<double>(secondOfDay / 3600);
-  const auto minute = static_cast<double>(secondOfDay % 3600 / 60);
-  return numberText(double(date.day)) + "." + numberText(double(date.month)) + "." +
-         std::to_string(date.year) + signedNumberText(hour) + ":" + numberText(minute);
+  // Day, month, year and minute in the plain form; the hour, never negative,
+  // in the second form, which writes a blank before it.
+  char text[64];  // the longest date text has some twenty characters
+  char* out = text;
+  const auto put = [&](std::int64_t value, char after) {
+    out = std::to_chars(out, std::end(text) - 1, value).ptr;
+    *out = after;
+    if (after) ++out;
+  };
+  put(date.day, '.');
+  put(date.month, '.');
+  put(date.year, ' ');
+  put(secondOfDay / 3600, ':');
+  put(secondOfDay % 3600 / 60, 0);
+  return std::string(text, out);
 }
 
 }  // namespace tessaly

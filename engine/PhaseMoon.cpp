@@ -6,6 +6,7 @@
 #include "PhaseDateText.h"
 #include "PhaseNames.h"
 #include "PhaseSeries.h"
+#include "SeriesArgument.h"
 #include "WholeNumber.h"
 
 namespace tessaly {
@@ -14,8 +15,10 @@ namespace {
 template <std::size_t N>
 double correction(const std::array<PhaseTerm, N>& terms, const ObservationState& s) {
   double sum = 0;
+#pragma GCC unroll 16
   for (const PhaseTerm& t : terms) {
-    const double argument = s.PhaseSunM * t.m + s.PhaseMoonM * t.mPrime + s.PhaseF * t.f;
+    const double argument =
+        SeriesArgument().add(s.PhaseSunM, t.m).add(s.PhaseMoonM, t.mPrime).add(s.PhaseF, t.f).value();
     sum += (t.coefficient + t.perCentury * s.PhaseT) * std::sin(argument);
   }
   return sum;
@@ -48,11 +51,16 @@ void Engine::NewFull() { s.PhaseJD += correction(kNewFullTerms, s); }
 void Engine::OneThree() { s.PhaseJD += correction(kQuarterTerms, s); }
 
 void Engine::showPhase(int slot, double lunationOffset) {
-  s.PhaseK = single(Int(s.LunK) + lunationOffset);
-  PhasePlus();
   const int quarter = static_cast<int>(lunationOffset * 4) % 4;
+  // A first phase of offset 0 is the new moon PhaseMoon has just worked out
+  // for the age: the record holds exactly what a second pass would leave.
+  const bool heldAlready = slot == 1 && lunationOffset == 0;
+  if (!heldAlready) {
+    s.PhaseK = single(Int(s.LunK) + lunationOffset);
+    PhasePlus();
+  }
   if (quarter % 2 == 0) {
-    NewFull();
+    if (!heldAlready) NewFull();
   } else {
     OneThree();
     const double m = s.PhaseSunM, mPrime = s.PhaseMoonM;
@@ -62,14 +70,19 @@ void Engine::showPhase(int slot, double lunationOffset) {
       s.PhaseJD = s.PhaseJD - 0.0028 + 0.0004 * std::cos(m) - 0.0003 * std::cos(mPrime);
   }
   s.PhaseJD = (s.PhaseJD - 2415018.5) + s.TZone / 24.0;
-  const std::string index = std::to_string(slot);
-  w.setText("DatePhase" + index, phaseDateText(s.PhaseJD));
+  static constexpr std::string_view kDateField[] = {"DatePhase1", "DatePhase2"};
+  static constexpr std::string_view kNameField[] = {"Phase1", "Phase2"};
+  w.setText(kDateField[slot - 1], phaseDateText(s.PhaseJD));
   const PhaseName& name = kPhaseNames[quarter];
-  w.setText("Phase" + index, w.text("Label25") == "Moon Phases" ? name.english : name.russian);
+  w.setText(kNameField[slot - 1], w.text("Label25") == "Moon Phases" ? name.english : name.russian);
 }
 
 void Engine::PhaseMoon() {
   DayOfYear();
+  phasesAndAge();
+}
+
+void Engine::phasesAndAge() {
   s.YearFrac = single(s.InYear + (s.DayUT + s.DoyBase) / 365.25);
   s.LunK = single((s.YearFrac - 1900.0) * 12.3685);
   const double n = Int(s.LunK);

@@ -76,7 +76,9 @@ bool Command2_Click(Engine& engine, MessageSink& messages) {
   engine.RISESETCULM();
   s.UTHour = s.InHour + s.InMin / 60 + s.InSec / 3600 - s.TZone;
   s.DayUT = s.InDay + s.UTHour / 24;
-  engine.PhaseMoon();
+  // The phases are not worked out here before MAINCALC: its own pass
+  // rewrites every field and text that a pass here would write, before
+  // anything is shown.
   engine.MAINCALC();
   return true;
 }

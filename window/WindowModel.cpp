@@ -7,10 +7,25 @@
 
 namespace tessaly {
 
-WindowModel::WindowModel() {
-  for (const ElementSpec& e : windowElements())
-    elements_.emplace(std::string(e.name),
-                      Element{e.kind, std::string(e.initialText), e.enabled, e.checked, {}, 0, {}});
+namespace {
+
+// Kept apart so that the lookup itself stays a short function.
+[[noreturn, gnu::cold, gnu::noinline]] void noSuchElement(std::string_view name) {
+  // The names are fixed: an unknown one is a programming error, not input.
+  throw std::invalid_argument("no window element " + std::string(name));
+}
+
+}  // namespace
+
+WindowModel::WindowModel() : slots_(std::size_t{1} << kSlotBits, -1) {
+  const std::size_t mask = slots_.size() - 1;
+  for (const ElementSpec& e : windowElements()) {
+    std::size_t slot = slotOf(e.name);
+    while (slots_[slot] >= 0) slot = (slot + 1) & mask;
+    slots_[slot] = static_cast<std::int16_t>(elements_.size());
+    elements_.emplace_back(std::string(e.name),
+                           Element{e.kind, std::string(e.initialText), e.enabled, e.checked, {}, 0, {}});
+  }
   for (auto entry : kEastWest) list("List1").entries.emplace_back(entry);
   for (auto entry : kNorthSouth) list("List2").entries.emplace_back(entry);
   // The window is created with its English captions.
@@ -18,10 +33,12 @@ WindowModel::WindowModel() {
 }
 
 WindowModel::Element& WindowModel::element(std::string_view name) {
-  auto it = elements_.find(name);
-  // The names are fixed: an unknown one is a programming error, not input.
-  if (it == elements_.end()) throw std::invalid_argument("no window element " + std::string(name));
-  return it->second;
+  const std::size_t mask = slots_.size() - 1;
+  for (std::size_t slot = slotOf(name); slots_[slot] >= 0; slot = (slot + 1) & mask) {
+    auto& [elementName, e] = elements_[static_cast<std::size_t>(slots_[slot])];
+    if (elementName == name) return e;
+  }
+  noSuchElement(name);
 }
 
 const WindowModel::Element& WindowModel::element(std::string_view name) const {

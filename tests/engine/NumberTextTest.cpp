@@ -20,6 +20,18 @@ TEST(NumberText, PlainFormWithFifteenDigitsForADoubleSevenForASingle) {
   EXPECT_EQ(numberText(double(5.3f)), "5.30000019073486");
 }
 
+// Whole numbers take a shorter road up to the last magnitude that %G writes
+// without an exponent; decimals theirs up to five places.
+TEST(NumberText, ShortRoadsEndWhereTheGeneralFormChanges) {
+  EXPECT_EQ(numberText(999999999999999.0), "999999999999999");
+  EXPECT_EQ(numberText(-1e15), "-1E+15");
+  EXPECT_EQ(numberText(1e14 + 0.5), "100000000000000");
+  EXPECT_EQ(numberText(-123456789.12345), "-123456789.12345");
+  EXPECT_EQ(numberText(9999999.0f), "9999999");
+  EXPECT_EQ(numberText(-1e7f), "-1E+07");
+  EXPECT_EQ(numberText(-12.0f), "-12");
+}
+
 TEST(NumberText, SignedFormForPhaseHoursAndSettings) {
   EXPECT_EQ(signedNumberText(30.0), " 30");
   EXPECT_EQ(signedNumberText(-2.0), "-2");

@@ -1,0 +1,9 @@
+// Prints the accuracy survey as the Markdown table of the README.
+#include <iostream>
+
+#include "AccuracySurvey.h"
+
+int main() {
+  std::cout << tessaly::accuracy::markdownTable(tessaly::accuracy::runSurvey(300));
+  return 0;
+}
