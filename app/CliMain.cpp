@@ -8,6 +8,7 @@
 #include <string>
 
 #include "CheckedOutput.h"
+#include "CliAlmanac.h"
 #include "CliOptions.h"
 #include "CliReport.h"
 #include "MainForm.h"
@@ -60,7 +61,24 @@ void applyOptions(MainForm& form, const cli::Options& o, const ClockReading& now
   for (const auto& [field, text] : o.sets) w.setText(field, text);
 }
 
-int run(const cli::Options& o) {
+// A named zone for one moment: the offset in force then, and a local time
+// in the gap of a change moved past it. Without a date and time, the
+// present moment in that zone.
+void applyNamedZone(WindowModel& w, const cli::Options& o) {
+  const auto zone = almanac::findNamedZone(*o.tz);
+  if (!zone) throw std::invalid_argument("--tz: no zone \"" + *o.tz + "\" in the system's time-zone database");
+  const std::string date = w.text("DateDay") + "." + w.text("DateMonth") + "." + w.text("DateYear");
+  const std::string time = w.text("TimeHour") + ":" + w.text("TimeMin") + ":" + w.text("TimeSec");
+  const almanac::LocalMoment moment =
+      o.date || o.time
+          ? zone->moment(zone->instant(cli::parseDate("--date", date) + cli::parseTimeOfDay(time)))
+          : zone->moment(std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now()));
+  const almanac::MomentTexts t = almanac::momentTexts(moment.local);
+  enter(w, {{"DateDay", t.day}, {"DateMonth", t.month}, {"DateYear", t.year},
+            {"TimeHour", t.hour}, {"TimeMin", t.minute}, {"TimeSec", t.second}, {"Timezon", moment.zone}});
+}
+
+int run(const cli::Options& o, const std::optional<cli::AlmanacPlan>& almanac) {
   SystemClock clock;
   FirstMessage message;
   NoExit exit;
@@ -68,13 +86,15 @@ int run(const cli::Options& o) {
   form.Form_Load();
   form.model().setSelected("Option2", true);
   applyOptions(form, o, clock.now());
+  if (almanac) return cli::runAlmanac(*almanac, form, std::cout);
+  if (o.tz) applyNamedZone(form.model(), o);
   form.Command2_Click();
   const std::string report = o.json           ? cli::jsonReport(form.model(), message.text)
                              : message.text ? std::string()
                                             : cli::textReport(form.model());
   if (const int status = cli::writeOutput(report)) return status;
   if (message.text) {
-    std::cerr << cli::sanitizedUtf8(*message.text) << '\n';
+    std::cerr << sanitizedUtf8(*message.text) << '\n';
     return 2;
   }
   return 0;
@@ -88,7 +108,9 @@ int main(int argc, char** argv) {
     options = cli::parseOptions(argc, argv);
     if (options.help) return cli::writeOutput(cli::kUsage);
     if (options.version) return cli::writeOutput(std::string("tessaly-cli (Tessaly) ") + kVersion + "\n");
-    return run(options);
+    std::optional<cli::AlmanacPlan> almanac;
+    if (cli::wantsAlmanac(options)) almanac = cli::planAlmanac(options);
+    return run(options, almanac);
   } catch (const std::invalid_argument& e) {
     std::cerr << "tessaly-cli: " << e.what() << " (see tessaly-cli --help)\n";
     return 64;

@@ -49,8 +49,29 @@ const char* const kUsage =
     "  --set FIELD=TEXT       give an input field a raw text (repeatable, applied last),\n"
     "                         for example --set LongGrad=28abc\n"
     "  --json                 print every field as one JSON object\n"
+    "  --tz AREA/CITY         time zone of the system's database, for example\n"
+    "                         Europe/Berlin: the offset in force at each moment\n"
     "  --help                 show this text\n"
     "  --version              show the program's name and version\n"
+    "\n"
+    "Almanac: one row per moment over a range of dates.\n"
+    "  --from D.M.YYYY        first date of the range\n"
+    "  --to D.M.YYYY          last date of the range, included\n"
+    "  --days N               or the number of dates in the range\n"
+    "  --time H:M[:S]         local time of the first row (default 0:00)\n"
+    "  --step 1d|Nh|Nm|Ns     time between rows (default 1d)\n"
+    "  --format FORMAT        table (default), csv, json (JSON Lines: the --json\n"
+    "                         object of each row) or grid\n"
+    "  --fields LIST          columns by name or field, for example date,time,alt,az\n"
+    "                         (date time zone doy jd sid ra dec lon lat alt app az\n"
+    "                         frac age dist distpct diam rise riseaz set setaz culm\n"
+    "                         culmalt lculm lculmalt phase next phases, or any field\n"
+    "                         name of --json)\n"
+    "  --events               one row per date: rise, set, culminations and the\n"
+    "                         phases of that date, calculated at --time (default\n"
+    "                         12:00)\n"
+    "  --year YYYY            with --events --format grid: the year's table of\n"
+    "                         moonrise and moonset\n"
     "\n"
     "Without a place, zone, language or azimuth reference the saved settings of\n"
     "the window are used ($XDG_CONFIG_HOME/tessaly.ini or ~/.config/tessaly.ini).\n"
@@ -68,6 +89,18 @@ Options parseOptions(int argc, const char* const* argv) {
     if (arg == "--help" || arg == "-h") o.help = true;
     else if (arg == "--version") o.version = true;
     else if (arg == "--json") o.json = true;
+    else if (arg == "--events") o.events = true;
+    else if (arg == "--from") o.from = value();
+    else if (arg == "--to") o.to = value();
+    else if (arg == "--days") o.days = value();
+    else if (arg == "--step") o.step = value();
+    else if (arg == "--fields") o.fields = value();
+    else if (arg == "--year") o.year = value();
+    else if (arg == "--tz") o.tz = value();
+    else if (arg == "--format") {
+      o.format = value();
+      requireOneOf(arg, *o.format, {"table", "csv", "json", "grid"});
+    }
     else if (arg == "--date") o.date = value();
     else if (arg == "--time") o.time = value();
     else if (arg == "--zone") o.zone = value();

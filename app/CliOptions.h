@@ -19,6 +19,16 @@ struct Options {
   bool json = false;
   bool help = false;
   bool version = false;
+  // The almanac: rows over a range of dates.
+  std::optional<std::string> from;    // D.M.YYYY
+  std::optional<std::string> to;      // D.M.YYYY
+  std::optional<std::string> days;    // N
+  std::optional<std::string> step;    // 1d | Nh | Nm | Ns
+  std::optional<std::string> format;  // table | csv | json | grid
+  std::optional<std::string> fields;  // comma-separated column names
+  std::optional<std::string> year;    // YYYY, for the grid
+  std::optional<std::string> tz;      // AREA/CITY
+  bool events = false;
   std::vector<std::pair<std::string, std::string>> sets;  // --set FIELD=TEXT, in order
 };
 

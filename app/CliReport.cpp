@@ -5,19 +5,11 @@
 #include <string_view>
 #include <vector>
 
+#include "CalculateFields.h"
 #include "Utf8Text.h"
 
 namespace tessaly::cli {
 namespace {
-
-constexpr std::string_view kReportedFields[] = {
-    "DateDay", "DateMonth", "DateYear", "TimeHour", "TimeMin", "TimeSec", "LongGrad", "LongMin",
-    "LatGrad", "LatMin", "Timezon", "DOY", "JulianDate", "SidHour", "SidMin", "SidSec", "Fraction",
-    "RAHour", "RAMin", "RASec", "Label33", "DeclGrad", "DeclMin", "DeclSec", "AltTrue", "AzimTrue",
-    "AltApp", "LongSun", "LatLuna", "Distkm", "DistPer", "DiamMin", "DiamSec", "Label37", "Phase1",
-    "DatePhase1", "Phase2", "DatePhase2", "RiseHour", "RiseMin", "RAzim", "SetHour", "SetMin",
-    "SAzim", "CulmHour(0)", "CulmMin(0)", "ATransit(0)", "CulmHour(1)", "CulmMin(1)", "ATransit(1)",
-};
 
 std::string entryInView(const WindowModel& w, std::string_view list) {
   return w.entries(list).at(static_cast<std::size_t>(w.topEntry(list)));
@@ -63,16 +55,32 @@ std::string eventRow(const Block& b, const char* hour, const char* minute, const
   return b.f(hour) + "h " + b.f(minute) + "m   " + b.f(value) + unit;
 }
 
-}  // namespace
-
-std::string jsonReport(const WindowModel& w, const std::optional<std::string>& message) {
+nlohmann::ordered_json reportObject(const WindowModel& w, const std::optional<std::string>& message) {
   nlohmann::ordered_json j;
   // Every text as valid UTF-8: a field holds whatever bytes were typed.
-  for (std::string_view field : kReportedFields) j[std::string(field)] = sanitizedUtf8(w.text(field));
+  for (std::string_view field : calculateFields()) j[std::string(field)] = sanitizedUtf8(w.text(field));
   j["List1"] = entryInView(w, "List1");
   j["List2"] = entryInView(w, "List2");
   j["message"] = message ? nlohmann::ordered_json(sanitizedUtf8(*message)) : nlohmann::ordered_json(nullptr);
-  return j.dump(2) + "\n";
+  return j;
+}
+
+}  // namespace
+
+std::string jsonReport(const WindowModel& w, const std::optional<std::string>& message) {
+  return reportObject(w, message).dump(2) + "\n";
+}
+
+std::string jsonLine(const WindowModel& w) { return reportObject(w, std::nullopt).dump() + "\n"; }
+
+std::string eventJsonLine(const almanac::EventRow& row) {
+  nlohmann::ordered_json j;
+  for (std::string_view field : almanac::eventRowFields()) j[std::string(field)] = sanitizedUtf8(row.fields.text(field));
+  nlohmann::ordered_json phases = nlohmann::ordered_json::array();
+  for (const almanac::PhaseOnDate& p : row.phases)
+    phases.push_back({{"Phase", sanitizedUtf8(p.name)}, {"DatePhase", sanitizedUtf8(p.dateText)}});
+  j["phases"] = std::move(phases);
+  return j.dump() + "\n";
 }
 
 std::string textReport(const WindowModel& w) {

@@ -9,7 +9,7 @@
 #include "DisplayCheck.h"
 #include "MainForm.h"
 #include "MainWindowView.h"
-#include "MoonPicture.h"
+#include "MoonEmblem.h"
 #include "QtMessageSink.h"
 #include "QtProgramExit.h"
 #include "WindowCommandLine.h"

@@ -17,7 +17,10 @@ set(CPACK_STRIP_FILES ON)
 # The libraries the programs link come from dpkg-shlibdeps; Qt loads its
 # platform plugins at run time, which no tool can see in the binaries.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Named time zones come from the system's database, which is data, not a
+# library any binary links.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "tzdata")
 if(TESSALY_WITH_QT)
-  set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
+  string(APPEND CPACK_DEBIAN_PACKAGE_DEPENDS ", qt6-qpa-plugins")
 endif()
 include(CPack)

@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Looks at the window without a screen: starts it under a virtual X server,
-# takes the English and Russian screenshots of docs/, and measures the time
-# from start to the first paint and the resident memory after a minute of
-# real-time tracking. Needs Xvfb and ImageMagick's import.
+# takes the English and Russian screenshots of docs/ (the main window with
+# its picture of the Moon, and the almanac's month and day tabs, opened from
+# the keyboard), and measures the time from start to the first paint and
+# the resident memory after a minute of real-time tracking. Needs Xvfb,
+# ImageMagick's import and xdotool.
 #   scripts/window-look.sh [path/to/tessaly]   (TRACK_SECONDS=60 by default)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -40,6 +42,19 @@ stop() {
 main_window() {  # the oldest top-level window of the program
   xwininfo -root -tree | awk '/"Tessaly": \("tessaly"/ { id = $1 } END { print id }'
 }
+almanac_window() {
+  xwininfo -root -tree | awk '/"(Tessaly Almanac|Альманах Tessaly)": \("tessaly"/ { id = $1 } END { print id }'
+}
+keys() {  # window, keys...: typed into that window, as a user would
+  local window=$1
+  shift
+  xdotool windowfocus --sync "$window"
+  for key in "$@"; do
+    xdotool key "$key"
+    sleep 0.3
+  done
+  sleep 1
+}
 
 shoot() {  # settings folder, picture
   start "$1" "$work/log"
@@ -50,6 +65,19 @@ shoot() {  # settings folder, picture
 }
 shoot "$work/en" docs/screenshot-en.png
 shoot "$work/ru" docs/screenshot-ru.png
+
+# The almanac, opened by its menu's access keys: the month table, then the
+# day chart on the next tab.
+start "$work/en" "$work/log"
+sleep 3
+keys "$(main_window)" alt+a Return
+import -window "$(almanac_window)" docs/almanac-month-en.png
+keys "$(almanac_window)" ctrl+Tab
+import -window "$(almanac_window)" docs/almanac-day-en.png
+stop
+for picture in docs/almanac-month-en.png docs/almanac-day-en.png; do
+  echo "$picture: $(identify -format '%wx%h' "$picture")"
+done
 
 for run in 1 2 3 4 5; do
   begin=$(date +%s.%N)

@@ -9,18 +9,21 @@ void MainForm::me1_12_Click() {
   state_.AzimShift = 0;
   checkOnly("me1_12", {"me1_13", "me1_14"});
   engine_.RISESETCULM();
+  resultsShown();
 }
 
 void MainForm::me1_13_Click() {
   state_.AzimShift = 180;
   checkOnly("me1_13", {"me1_12", "me1_14"});
   engine_.RISESETCULM();
+  resultsShown();
 }
 
 void MainForm::me1_14_Click() {
   state_.AzimShift = -180;
   checkOnly("me1_14", {"me1_13", "me1_12"});
   engine_.RISESETCULM();
+  resultsShown();
 }
 
 }  // namespace tessaly

@@ -48,6 +48,10 @@ void correctDayOfMonth(ObservationState& s, FieldStore& w) {
 }  // namespace
 
 bool Command2_Click(Engine& engine, MessageSink& messages) {
+  return Command2_Click(engine, messages, [](Engine& e) { e.RISESETCULM(); });
+}
+
+bool Command2_Click(Engine& engine, MessageSink& messages, const RiseSetCulm& riseSetCulm) {
   ObservationState& s = engine.state();
   FieldStore& w = engine.fields();
   if (!checkLocation(engine, messages, kCalculateLatitudeBound)) return false;
@@ -73,7 +77,7 @@ bool Command2_Click(Engine& engine, MessageSink& messages) {
     return false;
   }
 
-  engine.RISESETCULM();
+  riseSetCulm(engine);
   s.UTHour = s.InHour + s.InMin / 60 + s.InSec / 3600 - s.TZone;
   s.DayUT = s.InDay + s.UTHour / 24;
   // The phases are not worked out here before MAINCALC: its own pass

@@ -1,4 +1,6 @@
 #pragma once
+#include <functional>
+
 #include "Engine.h"
 #include "MessageSink.h"
 
@@ -8,5 +10,11 @@ namespace tessaly {
 // beyond the month's end silently, and runs the whole calculation. Returns
 // false when a check failed and its message was shown.
 bool Command2_Click(Engine& engine, MessageSink& messages);
+
+// The same, with the day's rise, set and culminations obtained through
+// riseSetCulm in place of RISESETCULM itself: a caller calculating many
+// moments of one date may hand in one that repeats the date's texts.
+using RiseSetCulm = std::function<void(Engine&)>;
+bool Command2_Click(Engine& engine, MessageSink& messages, const RiseSetCulm& riseSetCulm);
 
 }  // namespace tessaly

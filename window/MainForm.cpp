@@ -17,7 +17,9 @@ MainForm::MainForm(const Clock& clock, MessageSink& messages, ProgramExit& exit)
   });
 }
 
-void MainForm::Command2_Click() { tessaly::Command2_Click(engine_, messages_); }
+void MainForm::Command2_Click() {
+  if (tessaly::Command2_Click(engine_, messages_)) resultsShown();
+}
 
 void MainForm::Command1_Click() { exit_.endProgram(); }
 

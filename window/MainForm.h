@@ -2,6 +2,7 @@
 // The main window's behaviour: the state record, the window model and every
 // handler, free of any toolkit. A view shows the model and forwards events.
 #include <cstdint>
+#include <functional>
 #include <string_view>
 
 #include "Captions.h"
@@ -23,7 +24,10 @@ class MainForm {
   WindowModel& model() { return model_; }
   const WindowModel& model() const { return model_; }
   ObservationState& state() { return state_; }
+  const ObservationState& state() const { return state_; }
   Engine& engine() { return engine_; }
+  MessageSink& messages() { return messages_; }
+  const Clock& clock() const { return clock_; }
 
   // Start-up and saving (defined with the settings file).
   void Form_Load();
@@ -52,6 +56,11 @@ class MainForm {
   // Runs the handler of a menu item by its name; false for an unknown name.
   bool menuItemChosen(std::string_view item);
 
+  // Called after a handler has computed new results: a Calculate that
+  // passed its checks, a tick, the choice of real-time tracking, an azimuth
+  // item. Additions to the window follow the main window through it.
+  void setResultsListener(std::function<void()> listener) { onResults_ = std::move(listener); }
+
  private:
   void setTodayAndUniversalTime(const ClockReading& now);
   void setCaptions(Language language);
@@ -61,6 +70,9 @@ class MainForm {
   void chooseIntervalMarks(std::string_view item);
   void checkOnly(std::string_view item, std::initializer_list<std::string_view> others);
   void setLocationLocked(bool locked);
+  void resultsShown() const {
+    if (onResults_) onResults_();
+  }
 
   const Clock& clock_;
   MessageSink& messages_;
@@ -71,6 +83,7 @@ class MainForm {
   // A modal message box may let the toolkit deliver further timer events;
   // none of them may run a tick inside the one that is showing it.
   bool tickRunning_ = false;
+  std::function<void()> onResults_;
 };
 
 }  // namespace tessaly

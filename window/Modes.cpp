@@ -23,6 +23,7 @@ void MainForm::Option1_Click() {
   engine_.PhaseMoon();
   engine_.RISESETCULM();
   model_.setTimerInterval(state_.TimerMs);
+  resultsShown();
 }
 
 void MainForm::Option2_Click() {
@@ -57,6 +58,7 @@ void MainForm::Timer1_Timer() {
   model_.setText("TimeSec", wholeNumberText(now.second));
   setTodayAndUniversalTime(now);
   engine_.MAINCALC();
+  resultsShown();
 }
 
 // In manual mode the ticks stay stopped, so that they cannot overwrite the

@@ -5,7 +5,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "MoonPicture.h"
+#include "MoonEmblem.h"
 #include "QtText.h"
 
 namespace tessaly::qtview {
@@ -18,7 +18,7 @@ AboutDialog::AboutDialog(const AboutTexts& texts, std::function<void()> onOk, QW
   grey.setColor(QPalette::Window, QColor(0xE0, 0xE0, 0xE0));
   setPalette(grey);
 
-  auto* picture = new MoonPicture(this);
+  auto* picture = new MoonEmblem(this);
   picture->setObjectName("Image1");
 
   auto* lines = new QVBoxLayout;

@@ -24,8 +24,9 @@
 
 #include "AboutDialog.h"
 #include "AccessibleFields.h"
-#include "MoonPicture.h"
+#include "MoonEmblem.h"
 #include "QtText.h"
+#include "WindowAdditions.h"
 
 namespace tessaly::qtview {
 namespace {
@@ -227,6 +228,7 @@ MainWindowView::MainWindowView(MainForm& form, QWidget* parent)
   createElements();
   createMenus();
   arrange();
+  additions_ = new WindowAdditions(form_, *this);
 
   timer_ = new QTimer(this);
   timer_->setObjectName("Timer1");
@@ -552,6 +554,7 @@ void MainWindowView::arrange() {
 }
 
 void MainWindowView::modelChanged(std::string_view name) {
+  additions_->modelChanged(name);
   if (name == "Timer1") {
     showTimer();
     return;

@@ -18,6 +18,7 @@ class QTimer;
 namespace tessaly::qtview {
 
 class AboutDialog;
+class WindowAdditions;
 
 class MainWindowView : public QMainWindow {
   Q_OBJECT
@@ -56,6 +57,7 @@ class MainWindowView : public QMainWindow {
   std::map<std::string, AboutDialog*, std::less<>> aboutDialogs_;
   QButtonGroup* options_ = nullptr;
   QTimer* timer_ = nullptr;
+  WindowAdditions* additions_ = nullptr;
   // Set while the model's state is copied into the widgets, so that the
   // widgets' own change signals are not taken for user input.
   bool showing_ = false;

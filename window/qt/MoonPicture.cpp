@@ -1,51 +1,61 @@
 #include "MoonPicture.h"
 
 #include <QPainter>
-#include <QPixmap>
-#include <QSvgRenderer>
+#include <QPainterPath>
 #include <algorithm>
+#include <cmath>
 
-// Resources of a static library are registered by name from outside any
-// namespace; every user of the picture goes through here first.
-static QString moonResource() {
-  Q_INIT_RESOURCE(tessaly);
-  return QStringLiteral(":/tessaly/moon.svg");
-}
+#include "CaptionsAdditions.h"
+#include "QtText.h"
 
 namespace tessaly::qtview {
+namespace {
 
-MoonPicture::MoonPicture(QWidget* parent)
-    : QWidget(parent), renderer_(new QSvgRenderer(moonResource(), this)) {
-  setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+// Fixed colours, not the palette's: the Moon looks the same in a dark theme.
+const QColor kLit(0xF4, 0xEE, 0xD2);
+const QColor kDark(0x3A, 0x3A, 0x46);
+const QColor kRim(0x80, 0x80, 0x88);
+
+// The lit part of a disk: a half-disk on the lit side, with the terminator
+// an ellipse whose half-width runs from the radius (new, full) to 0
+// (quarter); a crescent takes it away, a gibbous Moon adds it.
+QPainterPath litPart(const QRectF& disk, const MoonLook& look) {
+  QPainterPath half;
+  half.moveTo(disk.center());
+  half.arcTo(disk, look.litOnRight ? -90 : 90, 180);
+  half.closeSubpath();
+  const double halfWidth = disk.width() / 2 * std::abs(1 - 2 * look.litFraction);
+  QPainterPath terminator;
+  terminator.addEllipse(disk.center(), halfWidth, disk.height() / 2);
+  return look.litFraction < 0.5 ? half.subtracted(terminator) : half.united(terminator);
 }
 
-QSize MoonPicture::sizeHint() const {
-  // Follows the text size, so the picture keeps its proportion to the
-  // captions on screens of any density.
-  const int side = fontMetrics().height() * 5;
-  return {side, side};
+}  // namespace
+
+MoonPicture::MoonPicture(QWidget* parent) : QWidget(parent) {
+  setObjectName("MoonPicture");
+  setFocusPolicy(Qt::NoFocus);
+}
+
+void MoonPicture::setLook(const MoonLook& look, Language language) {
+  look_ = look;
+  setAccessibleName(toQString(lookName(look, language)));
+  setAccessibleDescription(toQString(lookDescription(look, language)));
+  setToolTip(accessibleName());
+  update();
 }
 
 void MoonPicture::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.setRenderHint(QPainter::Antialiasing);
-  const int side = std::min(width(), height());
-  renderer_->render(&painter, QRectF((width() - side) / 2.0, (height() - side) / 2.0, side, side));
-}
-
-QIcon moonIcon() {
-  QSvgRenderer renderer(moonResource());
-  QIcon icon;
-  for (int side : {16, 24, 32, 48, 64, 128, 256}) {
-    QPixmap pixmap(side, side);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    renderer.render(&painter);
-    painter.end();
-    icon.addPixmap(pixmap);
-  }
-  return icon;
+  const double side = std::min(width(), height()) - 2.0;
+  const QRectF disk((width() - side) / 2, (height() - side) / 2, side, side);
+  painter.setPen(QPen(kRim, 1));
+  painter.setBrush(kDark);
+  painter.drawEllipse(disk);
+  painter.setPen(Qt::NoPen);
+  painter.setBrush(kLit);
+  painter.drawPath(litPart(disk, look_));
 }
 
 }  // namespace tessaly::qtview

@@ -1,26 +1,26 @@
 #pragma once
-// The program's own picture of the Moon, drawn from the SVG kept in the
-// resources so that it stays sharp at any screen scale.
-#include <QIcon>
+// The Moon as it is lit at the moment the main window shows: the lit part
+// of the disk on its side, seen from the observer's hemisphere.
 #include <QWidget>
 
-class QSvgRenderer;
+#include "MoonLook.h"
 
 namespace tessaly::qtview {
 
 class MoonPicture : public QWidget {
+  Q_OBJECT
+
  public:
-  explicit MoonPicture(QWidget* parent = nullptr);
-  QSize sizeHint() const override;
+  explicit MoonPicture(QWidget* parent);
+
+  void setLook(const MoonLook& look, Language language);
+  const MoonLook& look() const { return look_; }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
 
  private:
-  QSvgRenderer* renderer_;
+  MoonLook look_;
 };
-
-// The window and desktop icon, rendered from the same picture.
-QIcon moonIcon();
 
 }  // namespace tessaly::qtview

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-namespace tessaly::cli {
+namespace tessaly {
 
 // The text with every byte that does not begin a valid UTF-8 sequence
 // replaced by U+FFFD, so that a JSON writer or a terminal can take it.
@@ -15,4 +15,4 @@ std::string sanitizedUtf8(std::string_view text);
 // characters none, East Asian wide and full-width characters two, the rest one.
 std::size_t displayWidth(std::string_view utf8);
 
-}  // namespace tessaly::cli
+}  // namespace tessaly

@@ -2,7 +2,7 @@
 
 #include <optional>
 
-namespace tessaly::cli {
+namespace tessaly {
 namespace {
 
 constexpr std::string_view kReplacement = "\xEF\xBF\xBD";
@@ -86,6 +86,13 @@ std::string sanitizedUtf8(std::string_view text) {
 std::size_t displayWidth(std::string_view utf8) {
   std::size_t width = 0;
   while (!utf8.empty()) {
+    // Printable ASCII, nearly all a table shows, takes one column as it is.
+    const unsigned char lead = static_cast<unsigned char>(utf8.front());
+    if (lead >= 0x20 && lead < 0x7F) {
+      ++width;
+      utf8.remove_prefix(1);
+      continue;
+    }
     const auto d = decode(utf8);
     width += d ? columns(d->code) : 1;
     utf8.remove_prefix(d ? d->length : 1);
@@ -93,4 +100,4 @@ std::size_t displayWidth(std::string_view utf8) {
   return width;
 }
 
-}  // namespace tessaly::cli
+}  // namespace tessaly

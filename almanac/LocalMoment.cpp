@@ -1,0 +1,20 @@
+#include "LocalMoment.h"
+
+namespace tessaly::almanac {
+
+std::string dateText(date::local_days day) {
+  const date::year_month_day ymd{day};
+  return std::to_string(unsigned(ymd.day())) + "." + std::to_string(unsigned(ymd.month())) + "." +
+         std::to_string(int(ymd.year()));
+}
+
+MomentTexts momentTexts(date::local_seconds local) {
+  const auto day = date::floor<date::days>(local);
+  const date::year_month_day ymd{day};
+  const date::hh_mm_ss time{local - day};
+  return {std::to_string(unsigned(ymd.day())),   std::to_string(unsigned(ymd.month())),
+          std::to_string(int(ymd.year())),        std::to_string(time.hours().count()),
+          std::to_string(time.minutes().count()), std::to_string(time.seconds().count())};
+}
+
+}  // namespace tessaly::almanac

@@ -1,0 +1,24 @@
+#pragma once
+// A moment of the almanac as the window's fields take it: the local civil
+// date and time and the text of the time zone in force then.
+#include <date/date.h>
+
+#include <string>
+
+namespace tessaly::almanac {
+
+struct LocalMoment {
+  date::local_seconds local;  // local civil date and time
+  std::string zone;           // the Timezon text, hours east of Greenwich
+};
+
+// "D.M.YYYY" without leading zeros, as the phase dates show a date.
+std::string dateText(date::local_days day);
+
+// The date and time fields of a moment, by their window names.
+struct MomentTexts {
+  std::string day, month, year, hour, minute, second;
+};
+MomentTexts momentTexts(date::local_seconds local);
+
+}  // namespace tessaly::almanac

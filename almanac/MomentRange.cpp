@@ -1,0 +1,63 @@
+#include "MomentRange.h"
+
+#include <charconv>
+#include <cmath>
+#include <stdexcept>
+
+namespace tessaly::almanac {
+namespace {
+
+std::chrono::seconds unitOf(char unit) {
+  switch (unit) {
+    case 'd': return std::chrono::days{1};
+    case 'h': return std::chrono::hours{1};
+    case 'm': return std::chrono::minutes{1};
+    case 's': return std::chrono::seconds{1};
+    default: throw std::invalid_argument("--step takes 1d, Nh, Nm or Ns");
+  }
+}
+
+}  // namespace
+
+Step parseStep(std::string_view text) {
+  const std::string_view number = text.substr(0, text.empty() ? 0 : text.size() - 1);
+  double count = 0;
+  const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), count);
+  if (number.empty() || error != std::errc() || end != number.data() + number.size())
+    throw std::invalid_argument("--step takes 1d, Nh, Nm or Ns");
+  const std::chrono::seconds unit = unitOf(text.back());
+  if (!(count > 0)) throw std::invalid_argument("--step must be positive");
+  const double seconds = count * static_cast<double>(unit.count());
+  if (seconds < 1 || seconds != std::floor(seconds)) throw std::invalid_argument("--step is finer than a second");
+  if (seconds > 1e12) throw std::invalid_argument("--step is longer than the years Calculate accepts");
+  const bool days = text.back() == 'd' && count == std::floor(count);
+  return {days, std::chrono::seconds{static_cast<long long>(seconds)}};
+}
+
+MomentRange::MomentRange(const Zone& zone, date::local_days first, date::local_days last,
+                         std::chrono::seconds timeOfDay, Step step)
+    : zone_(zone), first_(first), timeOfDay_(timeOfDay), step_(step),
+      start_(zone.instant(first + timeOfDay)), end_(zone.instant(last + date::days{1})),
+      days_((last - first).count() + 1) {}
+
+date::sys_seconds MomentRange::momentAt(std::uint64_t index) const {
+  const auto k = static_cast<std::int64_t>(index);
+  if (step_.days) return zone_.instant(first_ + k * std::chrono::duration_cast<date::days>(step_.size) + timeOfDay_);
+  return start_ + k * step_.size;
+}
+
+bool MomentRange::next(LocalMoment& moment) {
+  const date::sys_seconds at = momentAt(index_);
+  if (at >= end_) return false;
+  ++index_;
+  moment = zone_.moment(at);
+  return true;
+}
+
+std::uint64_t MomentRange::size() const {
+  if (start_ >= end_) return 0;
+  if (step_.days) return static_cast<std::uint64_t>((days_ - 1) / (step_.size / std::chrono::days{1})) + 1;
+  return static_cast<std::uint64_t>((end_ - start_ - std::chrono::seconds{1}) / step_.size) + 1;
+}
+
+}  // namespace tessaly::almanac

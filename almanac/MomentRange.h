@@ -1,0 +1,46 @@
+#pragma once
+// The moments of an almanac range: from a local time on the first date,
+// every step, up to the end of the last date. A step of whole days keeps the
+// local time of day from date to date; a step of hours, minutes or seconds
+// is elapsed time, so that a change of offset neither repeats nor skips a
+// moment.
+#include <chrono>
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+#include "Zone.h"
+
+namespace tessaly::almanac {
+
+struct Step {
+  bool days;                  // whole calendar days
+  std::chrono::seconds size;  // the step; for days, their count times 86400
+};
+
+// "1d", "3h", "15m", "30s". Throws std::invalid_argument, naming --step, for
+// a step that is unreadable, not positive or finer than a second.
+Step parseStep(std::string_view text);
+
+class MomentRange {
+ public:
+  MomentRange(const Zone& zone, date::local_days first, date::local_days last, std::chrono::seconds timeOfDay,
+              Step step);
+  // The next moment; false after the last.
+  bool next(LocalMoment& moment);
+  // How many moments the range holds in all.
+  std::uint64_t size() const;
+
+ private:
+  date::sys_seconds momentAt(std::uint64_t index) const;
+
+  const Zone& zone_;
+  date::local_days first_;
+  std::chrono::seconds timeOfDay_;
+  Step step_;
+  date::sys_seconds start_, end_;
+  std::int64_t days_;
+  std::uint64_t index_ = 0;
+};
+
+}  // namespace tessaly::almanac

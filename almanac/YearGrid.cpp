@@ -1,0 +1,43 @@
+#include "YearGrid.h"
+
+#include <algorithm>
+#include <string>
+
+#include "CaptionsAlmanac.h"
+#include "Table.h"
+#include "Utf8Text.h"
+
+namespace tessaly::almanac {
+namespace {
+
+constexpr std::size_t kTimeWidth = 5;  // "23:59"
+constexpr std::size_t kCellWidth = 2 * kTimeWidth + 1;
+
+std::string rightAligned(std::string text) {
+  return std::string(kTimeWidth - std::min(kTimeWidth, displayWidth(text)), ' ') + text;
+}
+
+}  // namespace
+
+std::string gridCell(const EventRow& row) {
+  return rightAligned(eventColumnText(row, *findColumn("rise"))) + " " +
+         rightAligned(eventColumnText(row, *findColumn("set")));
+}
+
+void writeYearGrid(std::ostream& out, int year, const YearOfRows& months, Language language) {
+  out << almanacCaption(almanacGridCaptions(), "gridTitle", language) << "  " << year << '\n';
+  std::vector<std::string> captions{std::string(almanacCaption(almanacGridCaptions(), "gridDay", language))};
+  std::vector<std::size_t> widths{2};
+  for (const CaptionRow& month : almanacMonthCaptions()) {
+    captions.emplace_back(month.in(language));
+    widths.push_back(kCellWidth);
+  }
+  Table table(out, std::move(captions), std::move(widths), 0);
+  for (std::size_t day = 1; day <= 31; ++day) {
+    std::vector<std::string> cells{std::to_string(day)};
+    for (const std::vector<EventRow>& rows : months) cells.push_back(day <= rows.size() ? gridCell(rows[day - 1]) : "");
+    table.row(cells);
+  }
+}
+
+}  // namespace tessaly::almanac

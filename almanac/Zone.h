@@ -1,0 +1,59 @@
+#pragma once
+// The time zone of an almanac: a fixed zone text as the window takes it, or
+// a named zone of the system's time-zone database whose offset follows
+// daylight saving.
+#include <date/tz.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "LocalMoment.h"
+
+namespace tessaly::almanac {
+
+class Zone {
+ public:
+  virtual ~Zone() = default;
+  // The instant of a local time. A local time that does not exist moves
+  // forward by the gap; a repeated one takes the earlier offset.
+  virtual date::sys_seconds instant(date::local_seconds local) const = 0;
+  // The local time of an instant with the zone text in force then.
+  virtual LocalMoment moment(date::sys_seconds instant) const = 0;
+  // Every zone text in force from one instant up to another, in order.
+  virtual std::vector<std::string> textsBetween(date::sys_seconds from, date::sys_seconds to) const = 0;
+};
+
+// A zone of one offset as typed, never read as a number here: the window's
+// own reading of the text applies. Its instants are counted in local time.
+class FixedZone : public Zone {
+ public:
+  explicit FixedZone(std::string text) : text_(std::move(text)) {}
+  date::sys_seconds instant(date::local_seconds local) const override;
+  LocalMoment moment(date::sys_seconds instant) const override;
+  std::vector<std::string> textsBetween(date::sys_seconds, date::sys_seconds) const override { return {text_}; }
+
+ private:
+  std::string text_;
+};
+
+class NamedZone : public Zone {
+ public:
+  explicit NamedZone(const date::time_zone& zone) : zone_(zone) {}
+  date::sys_seconds instant(date::local_seconds local) const override;
+  LocalMoment moment(date::sys_seconds instant) const override;
+  std::vector<std::string> textsBetween(date::sys_seconds from, date::sys_seconds to) const override;
+
+ private:
+  const date::time_zone& zone_;
+  // Consecutive rows mostly share one period of the zone's rules.
+  mutable date::sys_info period_{};
+};
+
+// The named zone from the system's database; empty for an unknown name.
+std::unique_ptr<Zone> findNamedZone(const std::string& name);
+
+// The zone text of an offset: hours east, as the window's number text.
+std::string zoneText(std::chrono::seconds offset);
+
+}  // namespace tessaly::almanac

@@ -1,0 +1,90 @@
+#include "CliRowOutput.h"
+
+#include <sys/ioctl.h>
+#include <unistd.h>
+
+#include <nlohmann/json.hpp>
+
+#include "CliReport.h"
+#include "Csv.h"
+#include "Table.h"
+
+namespace tessaly::cli {
+namespace {
+
+using almanac::Column;
+
+std::vector<std::string> momentTexts(const std::vector<Column>& columns, const WindowModel& fields) {
+  std::vector<std::string> texts;
+  texts.reserve(columns.size());
+  for (const Column& c : columns) texts.push_back(almanac::columnText(c, fields));
+  return texts;
+}
+
+std::vector<std::string> captions(const std::vector<Column>& columns, Language language) {
+  std::vector<std::string> texts;
+  for (const Column& c : columns) texts.emplace_back(almanac::columnCaption(c, language));
+  return texts;
+}
+
+class TableOutput : public RowOutput {
+ public:
+  TableOutput(std::ostream& out, std::vector<Column> columns, Language language, std::size_t pageRows)
+      : columns_(std::move(columns)), table_(out, captions(columns_, language), widths(columns_), pageRows) {}
+  void moment(const WindowModel& fields) override { table_.row(momentTexts(columns_, fields)); }
+  void event(const almanac::EventRow& row) override { table_.row(almanac::eventRowTexts(row, columns_)); }
+
+ private:
+  static std::vector<std::size_t> widths(const std::vector<Column>& columns) {
+    std::vector<std::size_t> w;
+    for (const Column& c : columns) w.push_back(c.width);
+    return w;
+  }
+  std::vector<Column> columns_;
+  almanac::Table table_;
+};
+
+class CsvOutput : public RowOutput {
+ public:
+  CsvOutput(std::ostream& out, std::vector<Column> columns, Language language)
+      : out_(out), columns_(std::move(columns)) {
+    almanac::writeCsvRow(out_, captions(columns_, language));
+  }
+  void moment(const WindowModel& fields) override { almanac::writeCsvRow(out_, momentTexts(columns_, fields)); }
+  void event(const almanac::EventRow& row) override {
+    almanac::writeCsvRow(out_, almanac::eventRowTexts(row, columns_));
+  }
+
+ private:
+  std::ostream& out_;
+  std::vector<Column> columns_;
+};
+
+class JsonOutput : public RowOutput {
+ public:
+  explicit JsonOutput(std::ostream& out) : out_(out) {}
+  void moment(const WindowModel& fields) override { out_ << jsonLine(fields); }
+  void event(const almanac::EventRow& row) override { out_ << eventJsonLine(row); }
+
+ private:
+  std::ostream& out_;
+};
+
+}  // namespace
+
+std::unique_ptr<RowOutput> rowOutput(Format format, std::ostream& out, std::vector<Column> columns,
+                                     Language language, std::size_t pageRows) {
+  switch (format) {
+    case Format::Csv: return std::make_unique<CsvOutput>(out, std::move(columns), language);
+    case Format::Json: return std::make_unique<JsonOutput>(out);
+    default: return std::make_unique<TableOutput>(out, std::move(columns), language, pageRows);
+  }
+}
+
+std::size_t terminalPageRows() {
+  winsize size{};
+  if (isatty(STDOUT_FILENO) != 1 || ioctl(STDOUT_FILENO, TIOCGWINSZ, &size) != 0 || size.ws_row < 4) return 0;
+  return size.ws_row - 2u;  // the captions and the rule below them
+}
+
+}  // namespace tessaly::cli

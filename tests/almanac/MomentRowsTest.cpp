@@ -1,0 +1,98 @@
+// Rows of moments against single Calculates: a sample across a year, and the
+// days on which a named zone changes its offset.
+#include <gtest/gtest.h>
+
+#include "CalculateFields.h"
+#include "MomentRange.h"
+#include "RowCalculator.h"
+#include "SingleRun.h"
+
+namespace tessaly::almanac {
+namespace {
+
+using testing::kPlace;
+
+// Every field of the row against a single Calculate of the row's moment
+// with the row's zone typed as a fixed zone.
+void expectSingleRun(const WindowModel& row, testing::Typed place) {
+  const std::string date = row.text("DateDay") + "." + row.text("DateMonth") + "." + row.text("DateYear");
+  const std::string time = row.text("TimeHour") + ":" + row.text("TimeMin") + ":" + row.text("TimeSec");
+  place.emplace_back("Timezon", row.text("Timezon"));
+  const auto single = testing::singleRun(place, date, time);
+  for (std::string_view field : calculateFields())
+    ASSERT_EQ(row.text(field), single->form.model().text(field)) << date << " " << time << " " << field;
+}
+
+TEST(MomentRows, ASampleAcrossAYearIsSingleCalculates) {
+  auto source = testing::typedForm(kPlace);
+  RowCalculator calculator(source->form);
+  const FixedZone zone("2");
+  // 7 hours 13 minutes: the rows wander through every hour of the day.
+  MomentRange range(zone, date::local_days{date::year{2026} / 1 / 1}, date::local_days{date::year{2026} / 12 / 31},
+                    std::chrono::seconds{0}, parseStep("433m"));
+  LocalMoment moment;
+  int rows = 0;
+  while (range.next(moment)) {
+    ASSERT_FALSE(calculator.calculate(moment));
+    if (rows++ % 23 == 0) expectSingleRun(calculator.fields(), kPlace);
+  }
+  EXPECT_EQ(rows, 1214);
+  EXPECT_EQ(range.size(), 1214u);
+}
+
+struct ZoneChange {
+  const char* zone;
+  date::local_days day;
+  const char* before;  // zone texts in force at the first and the last hour
+  const char* after;
+  std::size_t hours;  // 23 when an hour is skipped, 25 when one comes twice
+};
+
+// Spring and autumn in a northern zone, a southern zone and a zone with a
+// half-hour offset.
+const ZoneChange kChanges[] = {
+    {"Europe/Berlin", date::local_days{date::year{2026} / 3 / 29}, "1", "2", 23},
+    {"Europe/Berlin", date::local_days{date::year{2026} / 10 / 25}, "2", "1", 25},
+    {"Australia/Sydney", date::local_days{date::year{2026} / 4 / 5}, "11", "10", 25},
+    {"Australia/Sydney", date::local_days{date::year{2026} / 10 / 4}, "10", "11", 23},
+    {"Australia/Adelaide", date::local_days{date::year{2026} / 4 / 5}, "10.5", "9.5", 25},
+    {"Australia/Adelaide", date::local_days{date::year{2026} / 10 / 4}, "9.5", "10.5", 23},
+};
+
+TEST(MomentRows, AcrossChangesOfOffsetEachRowIsItsFixedZone) {
+  auto source = testing::typedForm(kPlace);
+  RowCalculator calculator(source->form);
+  for (const ZoneChange& change : kChanges) {
+    SCOPED_TRACE(change.zone);
+    const auto zone = findNamedZone(change.zone);
+    ASSERT_TRUE(zone);
+    MomentRange range(*zone, change.day, change.day, std::chrono::seconds{0}, parseStep("1h"));
+    std::vector<LocalMoment> moments;
+    for (LocalMoment m; range.next(m);) moments.push_back(m);
+    EXPECT_EQ(moments.size(), change.hours);
+    EXPECT_EQ(moments.front().zone, change.before);
+    EXPECT_EQ(moments.back().zone, change.after);
+    for (const LocalMoment& m : moments) {
+      ASSERT_FALSE(calculator.calculate(m));
+      expectSingleRun(calculator.fields(), kPlace);
+    }
+  }
+}
+
+TEST(NamedZones, AMissingTimeMovesForwardAndARepeatedOneTakesTheEarlierOffset) {
+  const auto berlin = findNamedZone("Europe/Berlin");
+  const auto at = [&](unsigned month, unsigned day, int hour, int minute) {
+    return berlin->moment(berlin->instant(date::local_days{date::year{2026} / month / day} +
+                                          std::chrono::hours{hour} + std::chrono::minutes{minute}));
+  };
+  const LocalMoment gap = at(3, 29, 2, 30), overlap = at(10, 25, 2, 30);
+  EXPECT_EQ(momentTexts(gap.local).hour, "3");
+  EXPECT_EQ(momentTexts(gap.local).minute, "30");
+  EXPECT_EQ(gap.zone, "2");
+  EXPECT_EQ(momentTexts(overlap.local).hour, "2");
+  EXPECT_EQ(overlap.zone, "2");
+  EXPECT_FALSE(findNamedZone("Mars/Olympus_Mons"));
+}
+
+}  // namespace
+}  // namespace tessaly::almanac

@@ -1,0 +1,211 @@
+// The almanac from the command line: each format against single runs, the
+// year grid, and every refused range.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <unistd.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <nlohmann/json.hpp>
+#include <regex>
+#include <sstream>
+#include <stdexcept>
+
+#include "Columns.h"
+#include "MemoryFieldStore.h"
+#include "TempConfigHome.h"
+
+namespace tessaly::cli {
+namespace {
+
+const std::string kPlace = "--zone 2 --lon 30:15E --lat 45:00N ";
+
+struct Outcome {
+  int status;
+  std::string out, err;
+};
+
+Outcome cli(const std::string& arguments, const std::string& redirect = "") {
+  std::string errFile = (std::filesystem::temp_directory_path() / "tessaly-cli-err-XXXXXX").string();
+  close(mkstemp(errFile.data()));
+  const std::string command = std::string(TESSALY_CLI) + " " + arguments + " 2>" + errFile + " " + redirect;
+  FILE* pipe = popen(command.c_str(), "r");
+  if (!pipe) throw std::runtime_error("cannot start " + command);
+  Outcome run{};
+  char buffer[4096];
+  for (std::size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;) run.out.append(buffer, n);
+  const int status = pclose(pipe);
+  run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  std::ifstream err(errFile);
+  run.err.assign(std::istreambuf_iterator<char>(err), {});
+  std::remove(errFile.c_str());
+  return run;
+}
+
+std::vector<std::string> lines(const std::string& text) {
+  std::vector<std::string> result;
+  std::istringstream in(text);
+  for (std::string line; std::getline(in, line);) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    result.push_back(line);
+  }
+  return result;
+}
+
+// The single run of a row's moment, its fields in a store.
+MemoryFieldStore singleRun(const std::string& date, const std::string& time) {
+  const Outcome run = cli(kPlace + "--date " + date + " --time " + time + " --json");
+  MemoryFieldStore fields;
+  const auto object = nlohmann::json::parse(run.out);
+  for (const auto& [key, value] : object.items())
+    if (value.is_string()) fields.setText(key, value.get<std::string>());
+  return fields;
+}
+
+// Rows 1249 hours apart wander through a year and the hours of the day.
+const std::string kRange = kPlace + "--from 1.1.2026 --to 31.12.2026 --step 1249h ";
+const std::string kAllColumns =
+    "date,time,zone,doy,jd,sid,ra,dec,lon,lat,alt,app,az,frac,age,dist,distpct,diam,rise,riseaz,set,setaz,"
+    "culm,culmalt,lculm,lculmalt,phase,next";
+
+TEST(CliAlmanac, JsonLinesAreTheSingleRunsObjects) {
+  testing::TempConfigHome home;
+  const Outcome run = cli(kRange + "--format json");
+  ASSERT_EQ(run.status, 0) << run.err;
+  const auto rows = lines(run.out);
+  ASSERT_EQ(rows.size(), 8u);
+  for (std::size_t i = 0; i < rows.size(); i += 3) {
+    const auto row = nlohmann::json::parse(rows[i]);
+    const Outcome single = cli(kPlace + "--date " + row["DateDay"].get<std::string>() + "." +
+                           row["DateMonth"].get<std::string>() + "." + row["DateYear"].get<std::string>() +
+                           " --time " + row["TimeHour"].get<std::string>() + ":" + row["TimeMin"].get<std::string>() +
+                           ":" + row["TimeSec"].get<std::string>() + " --json");
+    EXPECT_EQ(row, nlohmann::json::parse(single.out));
+  }
+}
+
+// Splits a table line at runs of two or more blanks.
+std::vector<std::string> tableCells(const std::string& line) {
+  static const std::regex gap("  +");
+  return {std::sregex_token_iterator(line.begin(), line.end(), gap, -1), {}};
+}
+
+TEST(CliAlmanac, CsvAndTableCellsAreTheSingleRunsTexts) {
+  testing::TempConfigHome home;
+  const std::vector<almanac::Column> columns = almanac::parseColumns(kAllColumns);
+  for (const char* format : {"csv", "table"}) {
+    SCOPED_TRACE(format);
+    const Outcome run = cli(kRange + "--format " + format + " --fields " + kAllColumns);
+    ASSERT_EQ(run.status, 0) << run.err;
+    const auto rows = lines(run.out);
+    const std::size_t header = std::string(format) == "csv" ? 1 : 2;
+    ASSERT_EQ(rows.size(), header + 8);
+    for (std::size_t i = header; i < rows.size(); i += 3) {
+      std::vector<std::string> cells;
+      if (header == 1) {
+        std::istringstream in(rows[i]);
+        for (std::string cell; std::getline(in, cell, ',');) cells.push_back(cell);
+      } else {
+        cells = tableCells(rows[i]);
+      }
+      const MemoryFieldStore single = singleRun(cells[0], cells[1]);
+      ASSERT_EQ(cells.size(), columns.size()) << rows[i];
+      for (std::size_t c = 0; c < columns.size(); ++c)
+        EXPECT_EQ(cells[c], almanac::columnText(columns[c], single)) << columns[c].key;
+    }
+  }
+}
+
+TEST(CliAlmanac, TheYearGridHasEveryDateOfTheYearInItsMonth) {
+  testing::TempConfigHome home;
+  const Outcome run = cli(kPlace + "--events --format grid --year 2026 --lang ru");
+  ASSERT_EQ(run.status, 0) << run.err;
+  const auto rows = lines(run.out);
+  ASSERT_EQ(rows.size(), 3u + 31u);
+  EXPECT_EQ(rows[0], "Восход и заход Луны  2026");
+  EXPECT_TRUE(rows[1].starts_with("День  Янв")) << rows[1];
+  // 30 February is blank, 1 December is the event row of that date.
+  EXPECT_EQ(rows[3 + 29].substr(4 + 2 + 13, 11), std::string(11, ' '));
+  const Outcome december = cli(kPlace + "--from 1.12.2026 --days 1 --events --format csv --fields rise,set");
+  EXPECT_EQ(lines(december.out)[1], "-,12:31");
+  EXPECT_TRUE(rows[3].ends_with("    - 12:31")) << rows[3];
+}
+
+TEST(CliAlmanac, ANamedZoneGivesTheOffsetInForceAndMovesAMissingTime) {
+  testing::TempConfigHome home;
+  const auto j = nlohmann::json::parse(
+      cli("--lon 13:24E --lat 52:31N --tz Europe/Berlin --date 29.3.2026 --time 2:30 --json").out);
+  EXPECT_EQ(j["TimeHour"], "3");
+  EXPECT_EQ(j["Timezon"], "2");
+}
+
+struct Refusal {
+  std::string arguments;  // after the place and zone of kPlace
+  int status;
+  const char* message;  // a part of the one line on standard error
+};
+
+const Refusal kRefusals[] = {
+    {"--from 5.1.2026 --to 1.1.2026", 64, "--to precedes --from"},
+    {"--from 1.1.2026 --days 2 --step 0h", 64, "--step must be positive"},
+    {"--from 1.1.2026 --days 2 --step -1h", 64, "--step must be positive"},
+    {"--from 1.1.2026 --days 2 --step xh", 64, "--step takes"},
+    {"--from 1.1.2026 --days 2 --step 1w", 64, "--step takes"},
+    {"--from 1.1.2026 --days 2 --step 0.5s", 64, "--step is finer than a second"},
+    {"--from 31.12.1699 --days 2", 64, "--from reaches outside the years"},
+    {"--from 30.12.2100 --days 5", 64, "--days reaches outside the years"},
+    {"--from 1.1.2026 --to 1.1.2101", 64, "--to reaches outside the years"},
+    {"--events --format grid --year 1699", 64, "--year reaches outside the years"},
+    {"--year 2026", 64, "--year needs --format grid"},
+    {"--from 1.1.2026 --days 2 --format grid", 64, "--format grid needs --events"},
+    {"--events --format grid", 64, "--format grid needs --year"},
+    {"--from 1.1.2026 --days 2 --year 2026", 64, "--year conflicts with --from"},
+    {"--from 1.1.2026 --days 2 --to 3.1.2026", 64, "--days conflicts with --to"},
+    {"--date 1.1.2026 --from 1.1.2026 --days 2", 64, "--date conflicts with --from"},
+    {"--from 1.1.2026 --days 2 --tz Europe/Berlin", 64, "--tz conflicts with --zone"},
+    {"--from 1.1.2026 --days 2 --events --step 1h", 64, "--step conflicts with --events"},
+    {"--from 1.1.2026 --days 2 --json --format csv", 64, "--json conflicts with --format"},
+    {"--from 1.1.2026 --days 2 --format json --fields alt", 64, "--fields conflicts"},
+    {"--from 1.1.2026 --days 2 --set DateDay=5", 64, "--set DateDay conflicts"},
+    {"--from 1.1.2026 --days 2 --fields alt,bogus", 64, "--fields knows no field \"bogus\""},
+    {"--from 1.1.2026 --days 2 --events --fields alt", 64, "--fields: \"alt\" is no column of --events"},
+    {"--from 1.1.2026 --days 0", 64, "--days takes"},
+    {"--from 31.4.2026 --days 2", 64, "--from takes D.M.YYYY"},
+    {"--from 1.1.2026", 64, "--from needs --to or --days"},
+    {"--to 1.1.2026", 64, "--to needs --from"},
+    {"--from 1.1.2026 --days 2 --time 25:00", 64, "--time takes"},
+    {"--from 1.1.2026 --days 2 --format xml", 64, "--format takes"},
+    {"--from 1.1.2026 --days 2 --set LatMin=60", 2, "Uncorrect input Latitude!"},
+};
+
+// With a named zone in place of --zone. New Zealand's summer offset of 13
+// hours is beyond the zones the window takes.
+const Refusal kNamedZoneRefusals[] = {
+    {"--from 1.1.2026 --days 2 --tz Mars/Olympus", 64, "--tz: no zone"},
+    {"--from 1.1.2026 --days 2 --tz Pacific/Auckland", 2, "Uncorrect input Timezone!"},
+};
+
+TEST(CliAlmanac, EachRefusalIsOneLineBeforeAnyRow) {
+  testing::TempConfigHome home;
+  std::vector<Refusal> refusals;
+  for (Refusal r : kRefusals) refusals.push_back({kPlace + r.arguments, r.status, r.message});
+  for (Refusal r : kNamedZoneRefusals) refusals.push_back({"--lon 174:46E --lat 36:50S " + r.arguments, r.status, r.message});
+  for (const Refusal& r : refusals) {
+    const std::string& arguments = r.arguments;
+    const Outcome run = cli(arguments);
+    EXPECT_EQ(run.status, r.status) << arguments;
+    EXPECT_EQ(run.out, "") << arguments;
+    EXPECT_EQ(lines(run.err).size(), 1u) << arguments;
+    EXPECT_NE(run.err.find(r.message), std::string::npos) << arguments << ": " << run.err;
+  }
+}
+
+TEST(CliAlmanac, AFailedWriteEndsWith74) {
+  testing::TempConfigHome home;
+  EXPECT_EQ(cli(kPlace + "--from 1.1.2026 --days 400 --step 1h", "> /dev/full").status, 74);
+}
+
+}  // namespace
+}  // namespace tessaly::cli

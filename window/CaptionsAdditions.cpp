@@ -1,0 +1,70 @@
+#include "CaptionsAdditions.h"
+
+#include <algorithm>
+#include <stdexcept>
+#include <string>
+
+namespace tessaly {
+namespace {
+
+constexpr CaptionRow kAdditions[] = {
+    // The menu, after Settings.
+    {"meAlmanac", "&Almanac", "&Альманах"},
+    {"meMonthTable", "&Month table…", "&Таблица месяца…"},
+    {"meDayChart", "&Day chart…", "&График дня…"},
+    // The almanac window.
+    {"AlmanacWindow", "Tessaly Almanac", "Альманах Tessaly"},
+    {"MonthTab", "&Month", "&Месяц"},
+    {"DayTab", "&Day", "&День"},
+    {"PreviousMonth", "< &Previous", "< &Предыдущий"},
+    {"NextMonth", "&Next >", "&Следующий >"},
+    {"MonthPicker", "Month:", "Месяц:"},
+    {"ExportCsv", "&Export CSV…", "&Экспорт CSV…"},
+    {"CopyTable", "&Copy", "&Копировать"},
+    {"MidnightFraction", "Fraction at 0:00, %", "Доля в 0:00, %"},
+    {"CsvFiles", "CSV files (*.csv)", "Файлы CSV (*.csv)"},
+    {"CsvWriteFailed", "Could not write the file.", "Не удалось записать файл."},
+    // The day chart; %1 and %2 are filled in.
+    {"ChartTitle", "Altitude of the Moon on %1", "Высота Луны %1"},
+    {"ChartTimeAxis", "Local time, h", "Местное время, ч"},
+    {"ChartAltitudeAxis", "Altitude, °", "Высота, °"},
+    {"ChartRise", "Rise", "Восход"},
+    {"ChartSet", "Set", "Заход"},
+    {"ChartUpper", "Upper culm.", "Верх. кульм."},
+    {"ChartLower", "Lower culm.", "Ниж. кульм."},
+    {"ChartTip", "%1, altitude %2°", "%1, высота %2°"},
+    {"DayChart", "Altitude of the Moon across the day", "Высота Луны в течение суток"},
+    // The picture of the Moon as it is lit.
+    {"MoonPicture", "Moon as it is lit now", "Луна, как она освещена сейчас"},
+    {"LookNew", "New Moon", "Новолуние"},
+    {"LookWaxingCrescent", "Waxing crescent", "Растущий серп"},
+    {"LookFirstQuarter", "First quarter", "Первая четверть"},
+    {"LookWaxingGibbous", "Waxing gibbous", "Растущая Луна"},
+    {"LookFull", "Full Moon", "Полнолуние"},
+    {"LookWaningGibbous", "Waning gibbous", "Убывающая Луна"},
+    {"LookLastQuarter", "Last quarter", "Последняя четверть"},
+    {"LookWaningCrescent", "Waning crescent", "Убывающий серп"},
+    {"LookName", "%1, %2 % illuminated", "%1, освещено %2 %"},
+    {"LookLitRight", "Lit on the right, as seen from the %1 hemisphere",
+     "Освещена справа, вид из %1 полушария"},
+    {"LookLitLeft", "Lit on the left, as seen from the %1 hemisphere", "Освещена слева, вид из %1 полушария"},
+    {"LookNorthern", "northern", "северного"},
+    {"LookSouthern", "southern", "южного"},
+};
+
+}  // namespace
+
+std::span<const CaptionRow> additionCaptions() { return kAdditions; }
+
+std::string_view additionCaption(std::string_view control, Language language) {
+  const auto row = std::find_if(std::begin(kAdditions), std::end(kAdditions),
+                                [control](const CaptionRow& r) { return r.control == control; });
+  if (row == std::end(kAdditions)) throw std::invalid_argument("no caption " + std::string(control));
+  return row->in(language);
+}
+
+Language languageInForce(const FieldStore& window) {
+  return window.text("Command1") == "Cancel" ? Language::English : Language::Russian;
+}
+
+}  // namespace tessaly

@@ -1,0 +1,22 @@
+#pragma once
+// Captions of what the program adds to the main window: the Almanac menu
+// and window, the day chart and the picture of the lit Moon. They switch
+// language with the window's own captions.
+#include <span>
+#include <string_view>
+
+#include "Captions.h"
+#include "FieldStore.h"
+
+namespace tessaly {
+
+std::span<const CaptionRow> additionCaptions();
+
+// The caption of one control; an unknown name is a programming error.
+std::string_view additionCaption(std::string_view control, Language language);
+
+// The language in force, read off the window's captions the way the About
+// item reads it.
+Language languageInForce(const FieldStore& window);
+
+}  // namespace tessaly
