@@ -6,7 +6,7 @@ cd "$(dirname "$0")"
 
 packages=(g++ cmake make pkg-config libgtest-dev libbenchmark-dev nlohmann-json3-dev
           libhowardhinnant-date-dev tzdata
-          qt6-base-dev qt6-svg-dev libgl-dev libnova-dev)
+          qt6-base-dev qt6-svg-dev libgl-dev libnova-dev desktop-file-utils appstream man-db dpkg-dev)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -99,9 +99,15 @@ bool isEventColumn(const Column& column) {
 std::string columnText(const Column& column, const FieldStore& fields) {
   if (column.dashWhenAbsent && fields.text(column.parts.front().field) == "-") return "-";
   std::string text;
+  bool afterColon = false;
   for (const ColumnPart& part : column.parts) {
-    text += fields.text(part.field);
+    const std::string field = fields.text(part.field);
+    // The window shows minutes and seconds in boxes of their own; joined by a
+    // colon, "6:2" would read as a typing slip, so a single digit gets its 0.
+    if (afterColon && field.size() == 1 && field[0] >= '0' && field[0] <= '9') text += '0';
+    text += field;
     text += part.after;
+    afterColon = part.after == ":";
   }
   return text;
 }

@@ -5,6 +5,7 @@
 #include <iostream>
 #include <optional>
 #include <stdexcept>
+#include <string>
 
 #include "CheckedOutput.h"
 #include "CliAlmanac.h"
@@ -13,6 +14,7 @@
 #include "MainForm.h"
 #include "NumberText.h"
 #include "Utf8Text.h"
+#include "Version.h"
 
 namespace {
 
@@ -105,6 +107,7 @@ int main(int argc, char** argv) {
   try {
     options = cli::parseOptions(argc, argv);
     if (options.help) return cli::writeOutput(cli::kUsage);
+    if (options.version) return cli::writeOutput(std::string("tessaly-cli (Tessaly) ") + kVersion + "\n");
     std::optional<cli::AlmanacPlan> almanac;
     if (cli::wantsAlmanac(options)) almanac = cli::planAlmanac(options);
     return run(options, almanac);

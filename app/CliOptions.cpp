@@ -52,6 +52,7 @@ const char* const kUsage =
     "  --tz AREA/CITY         time zone of the system's database, for example\n"
     "                         Europe/Berlin: the offset in force at each moment\n"
     "  --help                 show this text\n"
+    "  --version              show the program's name and version\n"
     "\n"
     "Almanac: one row per moment over a range of dates.\n"
     "  --from D.M.YYYY        first date of the range\n"
@@ -86,6 +87,7 @@ Options parseOptions(int argc, const char* const* argv) {
       return argv[++i];
     };
     if (arg == "--help" || arg == "-h") o.help = true;
+    else if (arg == "--version") o.version = true;
     else if (arg == "--json") o.json = true;
     else if (arg == "--events") o.events = true;
     else if (arg == "--from") o.from = value();

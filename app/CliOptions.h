@@ -18,6 +18,7 @@ struct Options {
   std::optional<std::string> lang;     // en | ru
   bool json = false;
   bool help = false;
+  bool version = false;
   // The almanac: rows over a range of dates.
   std::optional<std::string> from;    // D.M.YYYY
   std::optional<std::string> to;      // D.M.YYYY

@@ -4,6 +4,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <iostream>
 
 #include "DisplayCheck.h"
 #include "MainForm.h"
@@ -11,6 +12,7 @@
 #include "MoonEmblem.h"
 #include "QtMessageSink.h"
 #include "QtProgramExit.h"
+#include "WindowCommandLine.h"
 
 namespace {
 
@@ -31,6 +33,7 @@ class FirstPaintReport : public QObject {
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (const auto status = tessaly::answerWithoutWindow(argc, argv, std::cout)) return *status;
   if (const auto complaint = tessaly::missingDisplay()) {
     std::fprintf(stderr, "%s\n", complaint->c_str());
     return 1;

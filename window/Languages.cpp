@@ -1,5 +1,6 @@
 // The two caption sets and the About dialogs. The language in force is
 // whatever the captions show; nothing else records it.
+#include "AccessibleNames.h"
 #include "MainForm.h"
 #include "PhaseNames.h"
 
@@ -29,6 +30,7 @@ void MainForm::setCaptions(Language language) {
   rebuildList("List1", eastWestEntries(), language, state_.EWIndex);
   rebuildList("List2", northSouthEntries(), language, state_.NSIndex);
   for (const CaptionRow& row : tailCaptions()) model_.setText(row.control, row.in(language));
+  for (const CaptionRow& row : accessibleNames()) model_.setAccessibleName(row.control, row.in(language));
   translatePhaseName("Phase1", language);
   translatePhaseName("Phase2", language);
 }

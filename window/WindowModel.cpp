@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 
+#include "AccessibleNames.h"
 #include "SettingsFile.h"
 
 namespace tessaly {
@@ -23,10 +24,12 @@ WindowModel::WindowModel() : slots_(std::size_t{1} << kSlotBits, -1) {
     while (slots_[slot] >= 0) slot = (slot + 1) & mask;
     slots_[slot] = static_cast<std::int16_t>(elements_.size());
     elements_.emplace_back(std::string(e.name),
-                           Element{e.kind, std::string(e.initialText), e.enabled, e.checked, {}, 0});
+                           Element{e.kind, std::string(e.initialText), e.enabled, e.checked, {}, 0, {}});
   }
   for (auto entry : kEastWest) list("List1").entries.emplace_back(entry);
   for (auto entry : kNorthSouth) list("List2").entries.emplace_back(entry);
+  // The window is created with its English captions.
+  for (const CaptionRow& row : accessibleNames()) element(row.control).accessibleName = row.english;
 }
 
 WindowModel::Element& WindowModel::element(std::string_view name) {
@@ -68,6 +71,15 @@ void WindowModel::setText(std::string_view name, std::string_view text) {
 }
 
 ElementKind WindowModel::kind(std::string_view name) const { return element(name).kind; }
+
+std::string WindowModel::accessibleName(std::string_view name) const { return element(name).accessibleName; }
+
+void WindowModel::setAccessibleName(std::string_view name, std::string_view accessibleName) {
+  Element& e = element(name);
+  if (e.accessibleName == accessibleName) return;
+  e.accessibleName = accessibleName;
+  changed(name);
+}
 
 int WindowModel::topEntry(std::string_view name) const {
   return const_cast<WindowModel*>(this)->list(name).top;

@@ -35,6 +35,9 @@ class WindowModel : public FieldStore {
   void selectEntry(std::string_view list, int index) override;
 
   ElementKind kind(std::string_view name) const;
+  // What a screen reader speaks for the element; empty where its text says it.
+  std::string accessibleName(std::string_view name) const;
+  void setAccessibleName(std::string_view name, std::string_view accessibleName);
   bool enabled(std::string_view name) const;
   void setEnabled(std::string_view name, bool enabled);
 
@@ -70,6 +73,7 @@ class WindowModel : public FieldStore {
     bool checked;
     std::vector<std::string> entries;
     int top = 0;
+    std::string accessibleName;
   };
   Element& element(std::string_view name);
   const Element& element(std::string_view name) const;

@@ -103,7 +103,7 @@ TEST(EventRows, TextsAsPrinted) {
   row.phases.push_back({"Full Moon", "24.12.2026 3:28"});
   const std::vector<Column> columns = parseColumns("date,rise,riseaz,set,setaz,phases");
   EXPECT_EQ(eventRowTexts(row, columns),
-            (std::vector<std::string>{"24.12.2026", "-", "-", "9:5", "281.4", "Full Moon 3:28"}));
+            (std::vector<std::string>{"24.12.2026", "-", "-", "9:05", "281.4", "Full Moon 3:28"}));
   row.phases.clear();
   EXPECT_EQ(eventColumnText(row, columns.back()), "-");
 }

@@ -8,6 +8,7 @@
 
 #include "CliRun.h"
 #include "TempConfigHome.h"
+#include "Version.h"
 
 namespace tessaly::cli {
 namespace {
@@ -30,6 +31,7 @@ TEST(CliProgram, PrintsEveryFieldAsJsonAndReportsRefusalsByStatus) {
   EXPECT_EQ(nlohmann::json::parse(refused.out)["message"], "Uncorrect input Timezone!");
   EXPECT_EQ(runCli("--lang fr").status, 64);
   EXPECT_EQ(runCli("--help").status, 0);
+  EXPECT_EQ(runCli("--version").out, std::string("tessaly-cli (Tessaly) ") + kVersion + "\n");
 }
 
 constexpr const char* kMoment = "--date 6.12.2026 --time 21:30 --zone 2 --lon 30:15E --lat 45:00N";

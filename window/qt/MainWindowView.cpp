@@ -1,5 +1,6 @@
 #include "MainWindowView.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QButtonGroup>
@@ -15,12 +16,14 @@
 #include <QRadioButton>
 #include <QScopedValueRollback>
 #include <QShortcut>
+#include <QStyle>
 #include <QTimer>
 #include <QValidator>
 #include <QVBoxLayout>
 #include <algorithm>
 
 #include "AboutDialog.h"
+#include "AccessibleFields.h"
 #include "MoonEmblem.h"
 #include "QtText.h"
 #include "WindowAdditions.h"
@@ -35,10 +38,12 @@ struct Suggestions {
 };
 constexpr Suggestions kSuggestions[] = {{"DateDay", 1, 31}, {"DateMonth", 1, 12}, {"DateYear", 2010, 2020}};
 
-// Width of the text boxes in digits: enough for the longest sensible input.
-constexpr std::pair<std::string_view, int> kTextBoxDigits[] = {
-    {"TimeHour", 2}, {"TimeMin", 2}, {"TimeSec", 2}, {"LongGrad", 4}, {"LongMin", 5},
-    {"LatGrad", 3},  {"LatMin", 5},  {"Timezon", 5}, {"Town", 12},
+// The longest text each box takes, so that the whole of it stays in view:
+// the longest the checks accept in the time, minutes and zone boxes.
+constexpr std::pair<std::string_view, std::string_view> kTextBoxSamples[] = {
+    {"TimeHour", "23.5"},    {"TimeMin", "59.5"},    {"TimeSec", "59.5"},
+    {"LongGrad", "-180"},    {"LongMin", "59.99"},   {"LatGrad", "-90"},
+    {"LatMin", "59.99"},     {"Timezon", "-12.75"},  {"Town", "000000000000"},
 };
 
 // The widest text each value shows, so that the columns keep their places
@@ -108,6 +113,13 @@ constexpr std::string_view kTabOrder[] = {
     "DateDay", "DateMonth", "DateYear", "TimeHour", "TimeMin", "TimeSec", "LongGrad", "LongMin", "LatGrad",
     "LatMin",  "Command1",  "Command2", "Timezon",  "Town",    "Option1", "Option2",  "List1",   "List2"};
 
+// Each caption and the first field it names: the toolkit's labelled-by
+// link, which assistive tools follow.
+constexpr std::pair<std::string_view, std::string_view> kBuddies[] = {
+    {"Date", "DateDay"},   {"LocalTime", "TimeHour"}, {"LocSet", "Town"},     {"Longitude", "LongGrad"},
+    {"Latitude", "LatGrad"}, {"TimZon", "Timezon"},   {"Label28", "Option1"}, {"Label29", "Option2"},
+};
+
 // The captions beside the option buttons answer a click as the buttons do.
 constexpr std::pair<std::string_view, std::string_view> kOptionLabels[] = {{"Label28", "Option1"},
                                                                            {"Label29", "Option2"}};
@@ -141,24 +153,40 @@ QFont serifFont(double points) {
   return font;
 }
 
-// A text box as wide as a number of digits in its own font, at any scale.
-class DigitsLineEdit : public QLineEdit {
+// A text box just wide enough for its longest text, at any scale.
+class SampleLineEdit : public QLineEdit {
  public:
-  DigitsLineEdit(int digits, QWidget* parent) : QLineEdit(parent), digits_(digits) {
+  SampleLineEdit(std::string_view sample, QWidget* parent) : QLineEdit(parent), sample_(toQString(sample)) {
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
   }
   QSize sizeHint() const override {
-    // QLineEdit's own hint is 17 times an 'x' plus frame and margins.
+    // QLineEdit's own hint is 17 times an 'x' plus frame and margins; the
+    // box scrolls its text unless the cursor fits beside it as well.
     const QSize base = QLineEdit::sizeHint();
     const QFontMetrics metrics = fontMetrics();
-    return {base.width() - 17 * metrics.horizontalAdvance(QLatin1Char('x')) +
-                metrics.horizontalAdvance(QString(digits_, QLatin1Char('0'))),
+    return {base.width() - 17 * metrics.horizontalAdvance(QLatin1Char('x')) + metrics.horizontalAdvance(sample_) +
+                1 + style()->pixelMetric(QStyle::PM_TextCursorWidth, nullptr, this),
             base.height()};
   }
   QSize minimumSizeHint() const override { return sizeHint(); }
 
  private:
-  int digits_;
+  QString sample_;
+};
+
+// A date box whose list opens at the value in the box, typed or chosen.
+class DateComboBox : public QComboBox {
+ public:
+  using QComboBox::QComboBox;
+  void showPopup() override {
+    QComboBox::showPopup();
+    bool whole = false;
+    const int number = currentText().trimmed().toInt(&whole);
+    const int match = whole ? findText(QString::number(number)) : -1;
+    const QModelIndex current = match >= 0 ? model()->index(match, modelColumn()) : QModelIndex();
+    view()->setCurrentIndex(current);
+    if (current.isValid()) view()->scrollTo(current, QAbstractItemView::PositionAtCenter);
+  }
 };
 
 // Leaves out of a text box what its model's box does not take, whether
@@ -192,6 +220,7 @@ MainWindowView::MainWindowView(MainForm& form, QWidget* parent)
     : QMainWindow(parent), form_(form), model_(form.model()) {
   setWindowTitle(toQString(kWindowCaption));
   setWindowIcon(moonIcon());
+  installAccessibleFields();
   QPalette grey = palette();
   grey.setColor(QPalette::Window, QColor(0xE0, 0xE0, 0xE0));
   setPalette(grey);
@@ -205,7 +234,8 @@ MainWindowView::MainWindowView(MainForm& form, QWidget* parent)
   timer_->setObjectName("Timer1");
   connect(timer_, &QTimer::timeout, this, [this] { form_.Timer1_Timer(); });
 
-  // Esc ends the program from anywhere in the window, whatever has focus.
+  // Esc ends the program from anywhere in the window, whatever has focus
+  // (an open list claims it first, see eventFilter).
   auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
   connect(escape, &QShortcut::activated, this, [this] { form_.Command1_Click(); });
 
@@ -229,7 +259,7 @@ void MainWindowView::createElements() {
     QWidget* widget = nullptr;
     switch (entry.kind) {
       case ElementKind::Combo: {
-        auto* combo = new QComboBox(central);
+        auto* combo = new DateComboBox(central);
         combo->setEditable(true);
         // The text typed is the value: the box neither completes it nor
         // adds it to its suggestions.
@@ -240,6 +270,7 @@ void MainWindowView::createElements() {
           if (s.combo == entry.name)
             for (int n = s.first; n <= s.last; ++n) combo->addItem(QString::number(n));
         combo->setCurrentIndex(-1);
+        combo->view()->installEventFilter(this);
         connect(combo, &QComboBox::editTextChanged, this, [this, name](const QString& text) {
           if (!showing_) model_.setText(name, toStdString(text));
         });
@@ -247,11 +278,14 @@ void MainWindowView::createElements() {
         break;
       }
       case ElementKind::Text: {
-        const int* digits = lookup(kTextBoxDigits, entry.name);
-        auto* edit = new DigitsLineEdit(digits ? *digits : 6, central);
+        const std::string_view* sample = lookup(kTextBoxSamples, entry.name);
+        auto* edit = new SampleLineEdit(sample ? *sample : "000000", central);
         edit->setValidator(new TakenCharacters(name, edit));
-        connect(edit, &QLineEdit::textEdited, this,
-                [this, name](const QString& text) { model_.setText(name, toStdString(text)); });
+        // Every change counts, whoever makes it: typing, pasting, undo, or
+        // an assistive tool setting the text.
+        connect(edit, &QLineEdit::textChanged, this, [this, name](const QString& text) {
+          if (!showing_) model_.setText(name, toStdString(text));
+        });
         widget = edit;
         break;
       }
@@ -259,6 +293,9 @@ void MainWindowView::createElements() {
       case ElementKind::Caption:
       case ElementKind::Unit: {
         auto* label = new QLabel(central);
+        // Named before anything else, for the toolkit takes the label's
+        // accessible kind from the first notice it sends about it.
+        showAccessibleName(label, entry.name);
         label->setTextFormat(Qt::PlainText);
         if (entry.kind == ElementKind::Unit) {
           label->setFont(sansFont(8.25));
@@ -285,8 +322,9 @@ void MainWindowView::createElements() {
         // The entry shown is the entry in view: index 0 or 1.
         auto* list = new QComboBox(central);
         list->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-        connect(list, &QComboBox::activated, this, [this, name](int index) {
-          if (index >= 0) model_.selectEntry(name, index);
+        list->view()->installEventFilter(this);
+        connect(list, &QComboBox::currentIndexChanged, this, [this, name](int index) {
+          if (index >= 0 && !showing_) model_.selectEntry(name, index);
         });
         widget = list;
         break;
@@ -325,6 +363,8 @@ void MainWindowView::createElements() {
   }());
   element("CoordSun")->setFont(serifFont(13.5));
   static_cast<QPushButton*>(element("Command2"))->setDefault(true);
+
+  for (const auto& [caption, field] : kBuddies) static_cast<QLabel*>(element(caption))->setBuddy(element(field));
 
   QWidget* previous = nullptr;
   for (std::string_view name : kTabOrder) {
@@ -540,6 +580,7 @@ void MainWindowView::showElement(std::string_view name) {
   }
   QWidget* widget = element(name);
   widget->setEnabled(enabled);
+  showAccessibleName(widget, name);
   switch (model_.kind(name)) {
     case ElementKind::Combo: {
       auto* combo = static_cast<QComboBox*>(widget);
@@ -555,7 +596,9 @@ void MainWindowView::showElement(std::string_view name) {
     case ElementKind::Caption:
     case ElementKind::Unit: {
       auto* label = static_cast<QLabel*>(widget);
-      if (label->text() != text) label->setText(text);
+      if (label->text() == text) break;
+      label->setText(text);
+      if (model_.kind(name) == ElementKind::Caption) fitToCaptions();
       break;
     }
     case ElementKind::OneRowList: {
@@ -580,6 +623,28 @@ void MainWindowView::showElement(std::string_view name) {
     case ElementKind::MenuItem:
       break;
   }
+}
+
+void MainWindowView::fitToCaptions() {
+  if (fitPending_) return;
+  fitPending_ = true;
+  // Once all captions of the language are set: the window takes the size
+  // they need, smaller again after longer ones, unless it fills the screen.
+  QMetaObject::invokeMethod(
+      this,
+      [this] {
+        fitPending_ = false;
+        if (!isMaximized() && !isFullScreen()) adjustSize();
+      },
+      Qt::QueuedConnection);
+}
+
+void MainWindowView::showAccessibleName(QWidget* widget, std::string_view name) {
+  const QString accessible = toQString(model_.accessibleName(name));
+  widget->setAccessibleName(accessible);
+  // An assistive tool meets the text box inside a date box, not the box.
+  if (auto* combo = qobject_cast<QComboBox*>(widget); combo && combo->lineEdit())
+    combo->lineEdit()->setAccessibleName(accessible);
 }
 
 void MainWindowView::showOptions() {
@@ -641,6 +706,12 @@ void MainWindowView::closeEvent(QCloseEvent* event) {
 }
 
 bool MainWindowView::eventFilter(QObject* watched, QEvent* event) {
+  // Esc in an open list is the list's own: it closes the list only, and
+  // the next Esc ends the program.
+  if (event->type() == QEvent::ShortcutOverride && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+    event->accept();
+    return false;
+  }
   if (event->type() == QEvent::MouseButtonRelease) {
     const std::string name = watched->objectName().toStdString();
     if (const std::string_view* option = lookup(kOptionLabels, name)) {

@@ -43,6 +43,8 @@ class MainWindowView : public QMainWindow {
 
   void modelChanged(std::string_view name);
   void showElement(std::string_view name);
+  void showAccessibleName(QWidget* widget, std::string_view name);
+  void fitToCaptions();
   void showOptions();
   void showTimer();
   void showAbout(std::string_view dialog);
@@ -59,6 +61,7 @@ class MainWindowView : public QMainWindow {
   // Set while the model's state is copied into the widgets, so that the
   // widgets' own change signals are not taken for user input.
   bool showing_ = false;
+  bool fitPending_ = false;
 };
 
 }  // namespace tessaly::qtview

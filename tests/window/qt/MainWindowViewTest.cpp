@@ -1,6 +1,8 @@
 // The Qt window over the form: what the user does with the widgets reaches
 // the form, and what the form does shows in the widgets at once. The
 // behaviour itself is tested on the model; these sessions test the wiring.
+#include <QAbstractItemView>
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -14,7 +16,9 @@
 #include <QRadioButton>
 #include <QTimer>
 #include <QtTest>
+#include <map>
 #include <memory>
+#include <set>
 
 #include "Fakes.h"
 #include "MainWindowView.h"
@@ -72,6 +76,92 @@ class MainWindowViewTest : public QObject {
     QCOMPARE(label("RiseMin"), QString("55"));
     // Calculate rewrites the location fields; the boxes show the new texts.
     QCOMPARE(edit("LatMin")->text(), QString("0"));
+  }
+
+  void textSetByAnAssistiveToolIsCalculated() {
+    chooseManual();
+    for (auto [field, text] : {std::pair{"TimeHour", "20"}, {"TimeMin", "30"}, {"TimeSec", "0"},
+                               {"LongGrad", "30"}, {"LongMin", "15"}, {"LatGrad", "45"}, {"LatMin", "00"},
+                               {"Timezon", "5"}, {"DateDay", "6"}, {"DateMonth", "12"}, {"DateYear", "2026"}})
+      type(field, text);
+    // The first golden case once the tool has put 21 and 2 in.
+    for (auto [field, text] : {std::pair{"TimeHour", "21"}, {"Timezon", "2"}}) {
+      QAccessibleInterface* box = QAccessible::queryAccessibleInterface(edit(field));
+      box->editableTextInterface()->replaceText(0, box->textInterface()->characterCount(), text);
+      QCOMPARE(edit(field)->text(), QString(text));
+    }
+    QTest::mouseClick(find<QPushButton>("Command2"), Qt::LeftButton);
+    QCOMPARE(label("JulianDate"), QString("2461381.3125"));
+  }
+
+  void everyFieldHasADistinctAccessibleNameInEitherLanguage() {
+    std::map<std::string, QString> english;
+    for (const char* language : {"me1_9", "me1_10", "me1_9"}) {
+      find<QAction>(language)->trigger();
+      std::map<std::string, QString> names;
+      std::map<QString, std::set<QString>> groups;
+      walk(QAccessible::queryAccessibleInterface(&session_->view), [&](QAccessibleInterface* node) {
+        const QString name = node->text(QAccessible::Name);
+        if (node->role() == QAccessible::EditableText) QVERIFY2(!name.isEmpty(), "a text box without a name");
+        if (!node->object()) return;  // a menu bar's or list's entry
+        const std::string element = node->object()->objectName().toStdString();
+        const QString group = inputOrValue(element);
+        if (group.isEmpty()) return;
+        QVERIFY2(!name.isEmpty(), element.c_str());
+        QVERIFY2(groups[group].insert(name).second, qPrintable(name + " twice"));
+        names[element] = name;
+      });
+      QCOMPARE(names.size(), std::size_t{16 + 39});
+      if (english.empty()) english = names;
+      // After Russian every name is another; after English again, the same.
+      const bool russian = language == std::string_view("me1_10");
+      for (const auto& [element, name] : names) QVERIFY2((name != english[element]) == russian, element.c_str());
+    }
+    QCOMPARE(english["TimeHour"], QString("Local Time, hours"));
+    QCOMPARE(english["List1"], QString("Longitude, East or West"));
+    QCOMPARE(english["RAzim"], QString("Moon Rise, azimuth"));
+    // What a list or a value shows is its value.
+    QCOMPARE(QAccessible::queryAccessibleInterface(find<QComboBox>("List1"))->text(QAccessible::Value),
+             QString("East"));
+    QAccessibleInterface* julianDate = QAccessible::queryAccessibleInterface(find<QLabel>("JulianDate"));
+    QCOMPARE(julianDate->text(QAccessible::Value), label("JulianDate"));
+    QCOMPARE(julianDate->textInterface()->text(0, 7), label("JulianDate").left(7));
+  }
+
+  void textBoxesShowTheirLongestTextWhole() {
+    chooseManual();
+    for (auto [field, text] : {std::pair{"TimeHour", "23.5"}, {"TimeMin", "59.5"}, {"LongMin", "59.99"},
+                               {"LatMin", "59.99"}, {"Timezon", "-12.75"}}) {
+      QLineEdit* box = edit(field);
+      box->setText(text);
+      const auto cursorAt = [box](bool end) {
+        end ? box->end(false) : box->home(false);
+        box->grab();  // painting scrolls the text to the cursor
+        return box->inputMethodQuery(Qt::ImCursorRectangle).toRect().left();
+      };
+      const int start = cursorAt(false);
+      // Scrolled text would bring its end nearer to its start.
+      QVERIFY2(cursorAt(true) - start >= box->fontMetrics().horizontalAdvance(text) - 1, field);
+    }
+  }
+
+  void dateListOpensAtTheValueInTheBox() {
+    auto* day = find<QComboBox>("DateDay");
+    day->setCurrentIndex(4);
+    for (auto [text, row] : {std::pair{"17", 16}, {"07", 6}, {"abc", -1}}) {
+      type("DateDay", text);
+      day->showPopup();
+      QCOMPARE(day->view()->currentIndex().row(), row);
+      day->hidePopup();
+    }
+  }
+
+  void englishAfterRussianTakesTheEnglishSizeAgain() {
+    const QSize english = session_->view.size();
+    find<QAction>("me1_10")->trigger();
+    QTRY_VERIFY(session_->view.width() > english.width());
+    find<QAction>("me1_9")->trigger();
+    QTRY_COMPARE(session_->view.size(), english);
   }
 
   // Enter in a plain text box, which has a validator, still means Calculate.
@@ -139,9 +229,21 @@ class MainWindowViewTest : public QObject {
   }
 
   void escapeAndClosingEndTheProgram() {
-    // Esc counts even in a date box, which has a drop-down list of its own.
+    chooseManual();
+    // With a list open, the first Esc closes the list only.
+    for (const char* name : {"DateDay", "List1"}) {
+      find<QComboBox>(name)->showPopup();
+      QTRY_VERIFY(QApplication::activePopupWidget());
+      // Through the window system, as a real key press comes.
+      QTest::keyClick(QApplication::activePopupWidget()->windowHandle(), Qt::Key_Escape);
+      QTRY_VERIFY(!QApplication::activePopupWidget());
+      QCOMPARE(session_->exit.ended, 0);
+    }
+    // The next Esc ends the program, even in a date box, which has a
+    // drop-down list of its own.
+    QApplication::setActiveWindow(&session_->view);
     find<QComboBox>("DateDay")->setFocus();
-    QTest::keyClick(find<QComboBox>("DateDay"), Qt::Key_Escape);
+    QTest::keyClick(session_->view.windowHandle(), Qt::Key_Escape);
     QCOMPARE(session_->exit.ended, 1);
     session_->view.close();
     QCOMPARE(session_->exit.ended, 2);
@@ -228,6 +330,23 @@ class MainWindowViewTest : public QObject {
   void type(const char* field, const QString& text) const {
     edit(field)->selectAll();
     QTest::keyClicks(edit(field), text);
+  }
+  template <typename Visit>
+  static void walk(QAccessibleInterface* node, const Visit& visit) {
+    visit(node);
+    for (int i = 0; i < node->childCount(); ++i) walk(node->child(i), visit);
+  }
+  // The group within which a field's name must be its own, or none.
+  static QString inputOrValue(const std::string& element) {
+    using K = ElementKind;
+    for (const ElementSpec& spec : windowElements()) {
+      if (spec.name != element) continue;
+      if (spec.kind == K::Value) return "value";
+      const bool input = spec.kind == K::Combo || spec.kind == K::Text || spec.kind == K::OneRowList ||
+                         spec.kind == K::OptionButton;
+      return input ? "input" : QString();
+    }
+    return {};
   }
   void chooseManual() const { QTest::mouseClick(find<QRadioButton>("Option2"), Qt::LeftButton); }
 

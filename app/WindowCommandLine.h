@@ -1,0 +1,13 @@
+#pragma once
+// The window program's own options, answered before any window is made, so
+// that they work without a display.
+#include <optional>
+#include <ostream>
+
+namespace tessaly {
+
+// The exit status when an option was answered (--help, --version), else
+// nothing: the arguments are then the toolkit's.
+std::optional<int> answerWithoutWindow(int argc, const char* const* argv, std::ostream& out);
+
+}  // namespace tessaly
