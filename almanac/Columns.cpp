@@ -113,7 +113,7 @@ std::string columnText(const Column& column, const FieldStore& fields) {
 }
 
 std::string_view columnCaption(const Column& column, Language language) {
-  return almanacCaption(almanacColumnCaptions(), column.key, language);
+  return captionOf(almanacColumnCaptions(), column.key, language);
 }
 
 }  // namespace tessaly::almanac

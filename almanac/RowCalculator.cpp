@@ -1,10 +1,14 @@
 #include "RowCalculator.h"
 
-
 namespace tessaly::almanac {
 namespace {
 
 constexpr std::string_view kPlaceFields[] = {"LongGrad", "LongMin", "LatGrad", "LatMin", "Timezon"};
+
+// The caption the phase names follow, so rows name phases as the window does.
+Language phaseLanguage(const FieldStore& window) {
+  return window.text("Label25") == "Moon Phases" ? Language::English : Language::Russian;
+}
 
 }  // namespace
 
@@ -13,7 +17,7 @@ RowCalculator::RowCalculator(const MainForm& source)
   setAngleConstants(form_.state());
   form_.state().AzimShift = source.state().AzimShift;
   const WindowModel& from = source.model();
-  if (from.text("Label25") == "Moon Phases")
+  if (phaseLanguage(from) == Language::English)
     form_.me1_9_Click();
   else
     form_.me1_10_Click();
@@ -25,7 +29,7 @@ RowCalculator::RowCalculator(const MainForm& source)
 }
 
 Language RowCalculator::language() const {
-  return fields().text("Label25") == "Moon Phases" ? Language::English : Language::Russian;
+  return phaseLanguage(fields());
 }
 
 std::optional<std::string> RowCalculator::calculate(const LocalMoment& moment) {

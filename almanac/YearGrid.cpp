@@ -25,8 +25,8 @@ std::string gridCell(const EventRow& row) {
 }
 
 void writeYearGrid(std::ostream& out, int year, const YearOfRows& months, Language language) {
-  out << almanacCaption(almanacGridCaptions(), "gridTitle", language) << "  " << year << '\n';
-  std::vector<std::string> captions{std::string(almanacCaption(almanacGridCaptions(), "gridDay", language))};
+  out << captionOf(almanacGridCaptions(), "gridTitle", language) << "  " << year << '\n';
+  std::vector<std::string> captions{std::string(captionOf(almanacGridCaptions(), "gridDay", language))};
   std::vector<std::size_t> widths{2};
   for (const CaptionRow& month : almanacMonthCaptions()) {
     captions.emplace_back(month.in(language));

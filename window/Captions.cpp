@@ -105,4 +105,10 @@ const AboutTexts& aboutTexts(Language language) {
   return language == Language::English ? kAboutEnglish : kAboutRussian;
 }
 
+std::string_view captionOf(std::span<const CaptionRow> table, std::string_view key, Language language) {
+  for (const CaptionRow& row : table)
+    if (row.control == key) return row.in(language);
+  return key;
+}
+
 }  // namespace tessaly

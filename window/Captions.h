@@ -14,6 +14,9 @@ struct CaptionRow {
   std::string_view in(Language language) const { return language == Language::English ? english : russian; }
 };
 
+// The caption of a key in a table; the key itself when the table lacks it.
+std::string_view captionOf(std::span<const CaptionRow> table, std::string_view key, Language language);
+
 // Label32 to TimZon, set before the lists are rebuilt.
 std::span<const CaptionRow> headCaptions();
 // The entries of List1 and List2.

@@ -1,9 +1,5 @@
 #include "CaptionsAdditions.h"
 
-#include <algorithm>
-#include <stdexcept>
-#include <string>
-
 namespace tessaly {
 namespace {
 
@@ -57,10 +53,7 @@ constexpr CaptionRow kAdditions[] = {
 std::span<const CaptionRow> additionCaptions() { return kAdditions; }
 
 std::string_view additionCaption(std::string_view control, Language language) {
-  const auto row = std::find_if(std::begin(kAdditions), std::end(kAdditions),
-                                [control](const CaptionRow& r) { return r.control == control; });
-  if (row == std::end(kAdditions)) throw std::invalid_argument("no caption " + std::string(control));
-  return row->in(language);
+  return captionOf(kAdditions, control, language);
 }
 
 Language languageInForce(const FieldStore& window) {

@@ -12,7 +12,7 @@ namespace tessaly {
 
 std::span<const CaptionRow> additionCaptions();
 
-// The caption of one control; an unknown name is a programming error.
+// The caption of one control.
 std::string_view additionCaption(std::string_view control, Language language);
 
 // The language in force, read off the window's captions the way the About

@@ -52,10 +52,4 @@ std::span<const CaptionRow> almanacColumnCaptions() { return kColumns; }
 std::span<const CaptionRow> almanacMonthCaptions() { return kMonths; }
 std::span<const CaptionRow> almanacGridCaptions() { return kGrid; }
 
-std::string_view almanacCaption(std::span<const CaptionRow> table, std::string_view key, Language language) {
-  for (const CaptionRow& row : table)
-    if (row.control == key) return row.in(language);
-  return key;
-}
-
 }  // namespace tessaly

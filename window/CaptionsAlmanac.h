@@ -15,7 +15,5 @@ std::span<const CaptionRow> almanacMonthCaptions();
 // "gridTitle" and "gridDay".
 std::span<const CaptionRow> almanacGridCaptions();
 
-// The caption of a key in one of the tables; the key itself when absent.
-std::string_view almanacCaption(std::span<const CaptionRow> table, std::string_view key, Language language);
 
 }  // namespace tessaly

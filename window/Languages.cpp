@@ -1,6 +1,7 @@
 // The two caption sets and the About dialogs. The language in force is
 // whatever the captions show; nothing else records it.
 #include "AccessibleNames.h"
+#include "CaptionsAdditions.h"
 #include "MainForm.h"
 #include "PhaseNames.h"
 
@@ -42,8 +43,7 @@ void MainForm::me1_10_Click() { SetRussianCaptions(); }
 void MainForm::SetRussianCaptions() { setCaptions(Language::Russian); }
 
 void MainForm::me2_1_Click() {
-  const Language language = model_.text("Command1") == "Cancel" ? Language::English : Language::Russian;
-  model_.setAboutShown(aboutTexts(language).dialog, true);
+  model_.setAboutShown(aboutTexts(languageInForce(model_)).dialog, true);
 }
 
 void MainForm::frmAbout_Command1_Click() { model_.setAboutShown("frmAbout", false); }

@@ -339,11 +339,11 @@ class MainWindowViewTest : public QObject {
   // The group within which a field's name must be its own, or none.
   static QString inputOrValue(const std::string& element) {
     using K = ElementKind;
-    for (const ElementSpec& spec : windowElements()) {
-      if (spec.name != element) continue;
-      if (spec.kind == K::Value) return "value";
-      const bool input = spec.kind == K::Combo || spec.kind == K::Text || spec.kind == K::OneRowList ||
-                         spec.kind == K::OptionButton;
+    for (const ElementSpec& known : windowElements()) {
+      if (known.name != element) continue;
+      if (known.kind == K::Value) return "value";
+      const bool input = known.kind == K::Combo || known.kind == K::Text || known.kind == K::OneRowList ||
+                         known.kind == K::OptionButton;
       return input ? "input" : QString();
     }
     return {};
