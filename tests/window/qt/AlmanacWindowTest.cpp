@@ -23,26 +23,16 @@
 #include "AlmanacWindow.h"
 #include "Csv.h"
 #include "DayChart.h"
-#include "Fakes.h"
 #include "MainWindowView.h"
 #include "MoonPicture.h"
-#include "QtMessageSink.h"
-#include "TempConfigHome.h"
 #include "WindowFields.h"
+#include "WindowSession.h"
 
 namespace {
 
 using namespace tessaly;
-using tessaly::qtview::MainWindowView;
 
-struct Session {
-  testing::TempConfigHome config;
-  testing::FakeClock clock;
-  qtview::QtMessageSink messages;
-  testing::RecordedExit exit;
-  MainForm form{clock, messages, exit};
-  MainWindowView view{form};
-};
+using Session = testing::WindowSession;
 
 // The command line's CSV of one month's events, in the same (default) place.
 QByteArray cliMonthCsv(const char* lang) {
@@ -60,12 +50,7 @@ class AlmanacWindowTest : public QObject {
  private slots:
   void init() {
     session_ = std::make_unique<Session>();
-    session_->clock.set(6, 12, 2026, 21, 30, 0);
-    session_->messages.setWindow(&session_->view);
-    session_->form.Form_Load();
-    session_->view.show();
-    QApplication::setActiveWindow(&session_->view);
-    QVERIFY(QTest::qWaitForWindowActive(&session_->view));
+    QVERIFY(session_->start());
   }
 
   void cleanup() { session_.reset(); }

@@ -20,28 +20,16 @@
 #include <memory>
 #include <set>
 
-#include "Fakes.h"
 #include "MainWindowView.h"
-#include "QtMessageSink.h"
 #include "QtText.h"
-#include "TempConfigHome.h"
+#include "WindowSession.h"
 
 namespace {
 
 using namespace tessaly;
-using tessaly::qtview::MainWindowView;
 using tessaly::qtview::toQString;
 
-// The window as the program builds it, with a clock and an end of the
-// program that the test controls, and no settings file.
-struct Session {
-  testing::TempConfigHome config;
-  testing::FakeClock clock;
-  qtview::QtMessageSink messages;
-  testing::RecordedExit exit;
-  MainForm form{clock, messages, exit};
-  MainWindowView view{form};
-};
+using Session = testing::WindowSession;
 
 }  // namespace
 
@@ -51,12 +39,7 @@ class MainWindowViewTest : public QObject {
  private slots:
   void init() {
     session_ = std::make_unique<Session>();
-    session_->clock.set(6, 12, 2026, 21, 30, 0);
-    session_->messages.setWindow(&session_->view);
-    session_->form.Form_Load();
-    session_->view.show();
-    QApplication::setActiveWindow(&session_->view);
-    QVERIFY(QTest::qWaitForWindowActive(&session_->view));
+    QVERIFY(session_->start());
   }
 
   void cleanup() { session_.reset(); }
