@@ -30,6 +30,7 @@ constexpr CaptionRow kAdditions[] = {
     {"ChartLower", "Lower culm.", "Ниж. кульм."},
     {"ChartTip", "%1, altitude %2°", "%1, высота %2°"},
     {"DayChart", "Altitude of the Moon across the day", "Высота Луны в течение суток"},
+    {"MonthTable", "Moon rise, set, culminations and phases by date", "Восход, заход, кульминации и фазы Луны по датам"},
     // The picture of the Moon as it is lit.
     {"MoonPicture", "Moon as it is lit now", "Луна, как она освещена сейчас"},
     {"LookNew", "New Moon", "Новолуние"},

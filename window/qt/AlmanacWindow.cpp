@@ -104,6 +104,7 @@ void AlmanacWindow::setCaptions() {
     findChild<QPushButton*>(toQString(name))->setText(caption(name));
   pickerLabel_->setText(caption("MonthPicker"));
   chart_->setAccessibleName(caption("DayChart"));
+  table_->setAccessibleName(caption("MonthTable"));
   chart_->update();
 }
 

@@ -73,6 +73,7 @@ class AlmanacWindowTest : public QObject {
     QCOMPARE(find<QTabWidget>()->tabText(1), QString("&День"));
     QCOMPARE(find<QPushButton>("ExportCsv")->text(), QString("&Экспорт CSV…"));
     QVERIFY(find<qtview::MoonPicture>("MoonPicture")->accessibleName().contains("освещено"));
+    QCOMPARE(find<QWidget>("MonthTable")->accessibleName(), QString("Восход, заход, кульминации и фазы Луны по датам"));
 
     // Esc there closes the almanac, not the program.
     QApplication::setActiveWindow(window);
