@@ -1,10 +1,10 @@
-#include "Columns.h"
+#include "almanac/Columns.h"
 
 #include <algorithm>
 #include <stdexcept>
 
-#include "CalculateFields.h"
-#include "CaptionsAlmanac.h"
+#include "almanac/CaptionsAlmanac.h"
+#include "window/CalculateFields.h"
 
 namespace tessaly::almanac {
 namespace {

@@ -8,8 +8,8 @@
 #include <string_view>
 #include <vector>
 
-#include "Captions.h"
-#include "FieldStore.h"
+#include "engine/FieldStore.h"
+#include "window/Captions.h"
 
 namespace tessaly::almanac {
 

@@ -1,4 +1,4 @@
-#include "Csv.h"
+#include "almanac/Csv.h"
 
 namespace tessaly::almanac {
 

@@ -1,4 +1,4 @@
-#include "EventRow.h"
+#include "almanac/EventRow.h"
 
 #include <sstream>
 

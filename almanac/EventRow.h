@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "Columns.h"
-#include "MemoryFieldStore.h"
-#include "RowCalculator.h"
-#include "Zone.h"
+#include "almanac/Columns.h"
+#include "almanac/RowCalculator.h"
+#include "almanac/Zone.h"
+#include "engine/MemoryFieldStore.h"
 
 namespace tessaly::almanac {
 

@@ -1,4 +1,4 @@
-#include "LocalMoment.h"
+#include "almanac/LocalMoment.h"
 
 namespace tessaly::almanac {
 

@@ -1,4 +1,4 @@
-#include "MomentRange.h"
+#include "almanac/MomentRange.h"
 
 #include <charconv>
 #include <cmath>

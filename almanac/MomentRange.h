@@ -9,7 +9,7 @@
 #include <optional>
 #include <string_view>
 
-#include "Zone.h"
+#include "almanac/Zone.h"
 
 namespace tessaly::almanac {
 

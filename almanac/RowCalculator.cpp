@@ -1,4 +1,4 @@
-#include "RowCalculator.h"
+#include "almanac/RowCalculator.h"
 
 namespace tessaly::almanac {
 namespace {
@@ -42,9 +42,9 @@ std::optional<std::string> RowCalculator::calculate(const LocalMoment& moment) {
   w.setText("TimeMin", t.minute);
   w.setText("TimeSec", t.second);
   w.setText("Timezon", moment.zone);
-  message_.text.reset();
+  message_.shown.clear();
   Command2_Click(form_.engine(), message_, riseSetCulm_);
-  return message_.text;
+  return message_.first();
 }
 
 RowCalculator::DayKey RowCalculator::dayKey() const {

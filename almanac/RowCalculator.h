@@ -7,9 +7,10 @@
 #include <optional>
 #include <string>
 
-#include "Calculate.h"
-#include "LocalMoment.h"
-#include "MainForm.h"
+#include "almanac/LocalMoment.h"
+#include "window/Calculate.h"
+#include "window/Headless.h"
+#include "window/MainForm.h"
 
 namespace tessaly::almanac {
 
@@ -29,19 +30,6 @@ class RowCalculator {
   Language language() const;
 
  private:
-  struct FirstMessage : MessageSink {
-    std::optional<std::string> text;
-    void showMessage(std::string_view message) override {
-      if (!text) text = std::string(message);
-    }
-  };
-  struct NoClock : Clock {
-    ClockReading now() const override { return {}; }
-  };
-  struct NoExit : ProgramExit {
-    void endProgram() override {}
-  };
-
   // Everything RISESETCULM reads: the date (as corrected by Calculate), the
   // place and zone texts, the two lists and the azimuth reference.
   struct DayKey {
@@ -55,8 +43,8 @@ class RowCalculator {
   void riseSetCulm(Engine& engine);
   DayKey dayKey() const;
 
-  NoClock clock_;
-  FirstMessage message_;
+  FixedClock clock_;
+  RecordedMessages message_;
   NoExit exit_;
   MainForm form_;
   RiseSetCulm riseSetCulm_;

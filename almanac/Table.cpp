@@ -1,8 +1,8 @@
-#include "Table.h"
+#include "almanac/Table.h"
 
 #include <algorithm>
 
-#include "Utf8Text.h"
+#include "almanac/Utf8Text.h"
 
 namespace tessaly::almanac {
 

@@ -1,11 +1,11 @@
-#include "YearGrid.h"
+#include "almanac/YearGrid.h"
 
 #include <algorithm>
 #include <string>
 
-#include "CaptionsAlmanac.h"
-#include "Table.h"
-#include "Utf8Text.h"
+#include "almanac/CaptionsAlmanac.h"
+#include "almanac/Table.h"
+#include "almanac/Utf8Text.h"
 
 namespace tessaly::almanac {
 namespace {

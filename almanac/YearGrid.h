@@ -5,8 +5,8 @@
 #include <ostream>
 #include <vector>
 
-#include "Captions.h"
-#include "EventRow.h"
+#include "almanac/EventRow.h"
+#include "window/Captions.h"
 
 namespace tessaly::almanac {
 

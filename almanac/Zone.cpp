@@ -1,9 +1,9 @@
-#include "Zone.h"
+#include "almanac/Zone.h"
 
 #include <algorithm>
 #include <stdexcept>
 
-#include "NumberText.h"
+#include "engine/NumberText.h"
 
 namespace tessaly::almanac {
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "LocalMoment.h"
+#include "almanac/LocalMoment.h"
 
 namespace tessaly::almanac {
 

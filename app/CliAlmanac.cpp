@@ -1,4 +1,4 @@
-#include "CliAlmanac.h"
+#include "app/CliAlmanac.h"
 
 #include <cerrno>
 #include <charconv>
@@ -6,11 +6,11 @@
 #include <iostream>
 #include <stdexcept>
 
-#include "CheckedOutput.h"
-#include "CliProgress.h"
-#include "CliRowOutput.h"
-#include "RowCalculator.h"
-#include "YearGrid.h"
+#include "almanac/RowCalculator.h"
+#include "almanac/YearGrid.h"
+#include "app/CheckedOutput.h"
+#include "app/CliProgress.h"
+#include "app/CliRowOutput.h"
 
 namespace tessaly::cli {
 namespace {

@@ -7,11 +7,11 @@
 #include <ostream>
 #include <vector>
 
-#include "CliOptions.h"
-#include "Columns.h"
-#include "MainForm.h"
-#include "MomentRange.h"
-#include "Zone.h"
+#include "almanac/Columns.h"
+#include "almanac/MomentRange.h"
+#include "almanac/Zone.h"
+#include "app/CliOptions.h"
+#include "window/MainForm.h"
 
 namespace tessaly::cli {
 

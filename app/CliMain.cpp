@@ -7,29 +7,19 @@
 #include <stdexcept>
 #include <string>
 
-#include "CheckedOutput.h"
-#include "CliAlmanac.h"
-#include "CliOptions.h"
-#include "CliReport.h"
-#include "MainForm.h"
-#include "NumberText.h"
-#include "Utf8Text.h"
-#include "Version.h"
+#include "almanac/Utf8Text.h"
+#include "app/CheckedOutput.h"
+#include "app/CliAlmanac.h"
+#include "app/CliOptions.h"
+#include "app/CliReport.h"
+#include "app/Version.h"
+#include "engine/NumberText.h"
+#include "window/Headless.h"
+#include "window/MainForm.h"
 
 namespace {
 
 using namespace tessaly;
-
-struct FirstMessage : MessageSink {
-  std::optional<std::string> text;
-  void showMessage(std::string_view message) override {
-    if (!text) text = std::string(message);
-  }
-};
-
-struct NoExit : ProgramExit {
-  void endProgram() override {}
-};
 
 void enter(WindowModel& w, const cli::FieldTexts& texts) {
   for (const auto& [field, text] : texts) w.setText(field, text);
@@ -80,21 +70,22 @@ void applyNamedZone(WindowModel& w, const cli::Options& o) {
 
 int run(const cli::Options& o, const std::optional<cli::AlmanacPlan>& almanac) {
   SystemClock clock;
-  FirstMessage message;
+  RecordedMessages messages;
   NoExit exit;
-  MainForm form(clock, message, exit);
+  MainForm form(clock, messages, exit);
   form.Form_Load();
   form.model().setSelected("Option2", true);
   applyOptions(form, o, clock.now());
   if (almanac) return cli::runAlmanac(*almanac, form, std::cout);
   if (o.tz) applyNamedZone(form.model(), o);
   form.Command2_Click();
-  const std::string report = o.json           ? cli::jsonReport(form.model(), message.text)
-                             : message.text ? std::string()
-                                            : cli::textReport(form.model());
+  const std::optional<std::string> message = messages.first();
+  const std::string report = o.json    ? cli::jsonReport(form.model(), message)
+                             : message ? std::string()
+                                       : cli::textReport(form.model());
   if (const int status = cli::writeOutput(report)) return status;
-  if (message.text) {
-    std::cerr << sanitizedUtf8(*message.text) << '\n';
+  if (message) {
+    std::cerr << sanitizedUtf8(*message) << '\n';
     return 2;
   }
   return 0;

@@ -1,4 +1,4 @@
-#include "CliOptions.h"
+#include "app/CliOptions.h"
 
 #include <cctype>
 #include <stdexcept>

@@ -1,4 +1,4 @@
-#include "CliProgress.h"
+#include "app/CliProgress.h"
 
 #include <unistd.h>
 

@@ -1,12 +1,12 @@
-#include "CliReport.h"
+#include "app/CliReport.h"
 
 #include <algorithm>
 #include <nlohmann/json.hpp>
 #include <string_view>
 #include <vector>
 
-#include "CalculateFields.h"
-#include "Utf8Text.h"
+#include "almanac/Utf8Text.h"
+#include "window/CalculateFields.h"
 
 namespace tessaly::cli {
 namespace {

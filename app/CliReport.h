@@ -2,8 +2,8 @@
 #include <optional>
 #include <string>
 
-#include "EventRow.h"
-#include "WindowModel.h"
+#include "almanac/EventRow.h"
+#include "window/WindowModel.h"
 
 namespace tessaly::cli {
 

@@ -1,13 +1,13 @@
-#include "CliRowOutput.h"
+#include "app/CliRowOutput.h"
 
 #include <sys/ioctl.h>
 #include <unistd.h>
 
 #include <nlohmann/json.hpp>
 
-#include "CliReport.h"
-#include "Csv.h"
-#include "Table.h"
+#include "almanac/Csv.h"
+#include "almanac/Table.h"
+#include "app/CliReport.h"
 
 namespace tessaly::cli {
 namespace {

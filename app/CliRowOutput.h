@@ -5,9 +5,9 @@
 #include <ostream>
 #include <vector>
 
-#include "CliAlmanac.h"
-#include "EventRow.h"
-#include "WindowModel.h"
+#include "almanac/EventRow.h"
+#include "app/CliAlmanac.h"
+#include "window/WindowModel.h"
 
 namespace tessaly::cli {
 

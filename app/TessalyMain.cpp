@@ -6,13 +6,13 @@
 #include <cstdlib>
 #include <iostream>
 
-#include "DisplayCheck.h"
-#include "MainForm.h"
-#include "MainWindowView.h"
-#include "MoonEmblem.h"
-#include "QtMessageSink.h"
-#include "QtProgramExit.h"
-#include "WindowCommandLine.h"
+#include "app/DisplayCheck.h"
+#include "app/WindowCommandLine.h"
+#include "qt/MainWindowView.h"
+#include "qt/MoonEmblem.h"
+#include "qt/QtMessageSink.h"
+#include "qt/QtProgramExit.h"
+#include "window/MainForm.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
-#include "WindowCommandLine.h"
+#include "app/WindowCommandLine.h"
 
 #include <string_view>
 
-#include "Version.h"
+#include "app/Version.h"
 
 namespace tessaly {
 namespace {

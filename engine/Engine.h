@@ -2,8 +2,8 @@
 // The astronomical engine. Its procedures take no arguments and return
 // nothing: they read and write the observation state and write their results
 // as texts into the window's fields, by the fields' names.
-#include "FieldStore.h"
-#include "ObservationState.h"
+#include "engine/FieldStore.h"
+#include "engine/ObservationState.h"
 
 namespace tessaly {
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "Engine.h"
+#include "engine/Engine.h"
 
 namespace tessaly {
 namespace {

@@ -1,6 +1,6 @@
 #include <cmath>
 
-#include "Engine.h"
+#include "engine/Engine.h"
 
 namespace tessaly {
 

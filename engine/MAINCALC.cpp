@@ -1,9 +1,9 @@
 // Every circumstance of the Moon shown for the moment of observation.
 #include <cmath>
 
-#include "Engine.h"
-#include "NumberText.h"
-#include "WholeNumber.h"
+#include "engine/Engine.h"
+#include "engine/NumberText.h"
+#include "engine/WholeNumber.h"
 
 namespace tessaly {
 

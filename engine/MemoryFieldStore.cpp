@@ -1,4 +1,4 @@
-#include "MemoryFieldStore.h"
+#include "engine/MemoryFieldStore.h"
 
 namespace tessaly {
 

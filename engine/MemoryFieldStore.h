@@ -1,7 +1,7 @@
 #pragma once
 #include <map>
 
-#include "FieldStore.h"
+#include "engine/FieldStore.h"
 
 namespace tessaly {
 

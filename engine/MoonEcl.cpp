@@ -3,10 +3,10 @@
 #include <array>
 #include <cmath>
 
-#include "Engine.h"
-#include "MoonSeries.h"
-#include "SeriesArgument.h"
-#include "WholeNumber.h"
+#include "engine/Engine.h"
+#include "engine/MoonSeries.h"
+#include "engine/SeriesArgument.h"
+#include "engine/WholeNumber.h"
 
 namespace tessaly {
 namespace {

@@ -1,4 +1,4 @@
-#include "NumberReading.h"
+#include "engine/NumberReading.h"
 
 #include <algorithm>
 #include <charconv>

@@ -3,9 +3,9 @@
 #include <cmath>
 #include <limits>
 
-#include "Engine.h"
-#include "NumberReading.h"
-#include "WholeNumber.h"
+#include "engine/Engine.h"
+#include "engine/NumberReading.h"
+#include "engine/WholeNumber.h"
 
 namespace tessaly {
 

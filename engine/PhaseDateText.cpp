@@ -1,4 +1,4 @@
-#include "PhaseDateText.h"
+#include "engine/PhaseDateText.h"
 
 #include <charconv>
 #include <cmath>

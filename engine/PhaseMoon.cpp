@@ -1,13 +1,13 @@
 // The two principal phases around the moment and the Moon's age.
 #include <cmath>
 
-#include "Engine.h"
-#include "NumberReading.h"
-#include "PhaseDateText.h"
-#include "PhaseNames.h"
-#include "PhaseSeries.h"
-#include "SeriesArgument.h"
-#include "WholeNumber.h"
+#include "engine/Engine.h"
+#include "engine/NumberReading.h"
+#include "engine/PhaseDateText.h"
+#include "engine/PhaseNames.h"
+#include "engine/PhaseSeries.h"
+#include "engine/SeriesArgument.h"
+#include "engine/WholeNumber.h"
 
 namespace tessaly {
 namespace {

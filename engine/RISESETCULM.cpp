@@ -3,9 +3,9 @@
 #include <cmath>
 #include <string>
 
-#include "Engine.h"
-#include "NumberText.h"
-#include "WholeNumber.h"
+#include "engine/Engine.h"
+#include "engine/NumberText.h"
+#include "engine/WholeNumber.h"
 
 namespace tessaly {
 namespace {

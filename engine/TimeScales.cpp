@@ -1,9 +1,9 @@
 // Julian date, 0h UT of the local date, sidereal time and day of the year.
 #include <cmath>
 
-#include "Engine.h"
-#include "NumberText.h"
-#include "WholeNumber.h"
+#include "engine/Engine.h"
+#include "engine/NumberText.h"
+#include "engine/WholeNumber.h"
 
 namespace tessaly {
 

@@ -1,14 +1,14 @@
 // The settings line: the writer's field forms and the reader's
 // rules, kept side by side so that they agree.
-#include "SettingsFile.h"
+#include "settings/SettingsFile.h"
 
 #include <cmath>
 #include <functional>
 #include <limits>
 
-#include "Cp1251.h"
-#include "NumberReading.h"
-#include "NumberText.h"
+#include "engine/NumberReading.h"
+#include "engine/NumberText.h"
+#include "settings/Cp1251.h"
 
 namespace tessaly {
 namespace {

@@ -9,8 +9,8 @@
 #include <cstdlib>
 #include <vector>
 
-#include "Descriptor.h"
-#include "SettingsFile.h"
+#include "settings/Descriptor.h"
+#include "settings/SettingsFile.h"
 
 namespace tessaly {
 namespace {

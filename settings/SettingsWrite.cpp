@@ -10,8 +10,8 @@
 #include <charconv>
 #include <system_error>
 
-#include "Descriptor.h"
-#include "SettingsFile.h"
+#include "settings/Descriptor.h"
+#include "settings/SettingsFile.h"
 
 namespace tessaly {
 namespace {

@@ -1,4 +1,4 @@
-#include "AccessibleNames.h"
+#include "window/AccessibleNames.h"
 
 namespace tessaly {
 namespace {

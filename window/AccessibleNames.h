@@ -5,7 +5,7 @@
 // fields apart, and the language switch sets them with the captions.
 #include <span>
 
-#include "Captions.h"
+#include "window/Captions.h"
 
 namespace tessaly {
 

@@ -1,7 +1,7 @@
 // The azimuth reference: from north 0-360, from south 0-360, from south
 // -180..+180. Rise and set azimuths follow at once, the current azimuth at
 // the next calculation.
-#include "MainForm.h"
+#include "window/MainForm.h"
 
 namespace tessaly {
 

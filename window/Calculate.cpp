@@ -1,12 +1,12 @@
-#include "Calculate.h"
+#include "window/Calculate.h"
 
 #include <cmath>
 #include <string_view>
 
-#include "LocationCheck.h"
-#include "Messages.h"
-#include "NumberReading.h"
-#include "WholeNumber.h"
+#include "engine/NumberReading.h"
+#include "engine/WholeNumber.h"
+#include "window/LocationCheck.h"
+#include "window/Messages.h"
 
 namespace tessaly {
 namespace {

@@ -1,8 +1,8 @@
 #pragma once
 #include <functional>
 
-#include "Engine.h"
-#include "MessageSink.h"
+#include "engine/Engine.h"
+#include "window/MessageSink.h"
 
 namespace tessaly {
 

@@ -1,4 +1,4 @@
-#include "CalculateFields.h"
+#include "window/CalculateFields.h"
 
 namespace tessaly {
 namespace {

@@ -1,4 +1,4 @@
-#include "Captions.h"
+#include "window/Captions.h"
 
 namespace tessaly {
 namespace {

@@ -1,4 +1,4 @@
-#include "CaptionsAdditions.h"
+#include "window/CaptionsAdditions.h"
 
 namespace tessaly {
 namespace {

@@ -5,8 +5,8 @@
 #include <span>
 #include <string_view>
 
-#include "Captions.h"
-#include "FieldStore.h"
+#include "engine/FieldStore.h"
+#include "window/Captions.h"
 
 namespace tessaly {
 

@@ -1,9 +1,9 @@
 // The two caption sets and the About dialogs. The language in force is
 // whatever the captions show; nothing else records it.
-#include "AccessibleNames.h"
-#include "CaptionsAdditions.h"
-#include "MainForm.h"
-#include "PhaseNames.h"
+#include "engine/PhaseNames.h"
+#include "window/AccessibleNames.h"
+#include "window/CaptionsAdditions.h"
+#include "window/MainForm.h"
 
 namespace tessaly {
 

@@ -1,12 +1,12 @@
-#include "LocationCheck.h"
+#include "window/LocationCheck.h"
 
 #include <limits>
 #include <string_view>
 
-#include "Messages.h"
-#include "NumberReading.h"
-#include "NumberText.h"
-#include "WholeNumber.h"
+#include "engine/NumberReading.h"
+#include "engine/NumberText.h"
+#include "engine/WholeNumber.h"
+#include "window/Messages.h"
 
 namespace tessaly {
 namespace {

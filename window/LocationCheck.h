@@ -1,6 +1,6 @@
 #pragma once
-#include "Engine.h"
-#include "MessageSink.h"
+#include "engine/Engine.h"
+#include "window/MessageSink.h"
 
 namespace tessaly {
 

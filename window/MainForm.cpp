@@ -1,9 +1,9 @@
-#include "MainForm.h"
+#include "window/MainForm.h"
 
 #include <map>
 #include <string>
 
-#include "Calculate.h"
+#include "window/Calculate.h"
 
 namespace tessaly {
 

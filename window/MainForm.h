@@ -5,13 +5,13 @@
 #include <functional>
 #include <string_view>
 
-#include "Captions.h"
-#include "Clock.h"
-#include "Engine.h"
-#include "MessageSink.h"
-#include "ObservationState.h"
-#include "ProgramExit.h"
-#include "WindowModel.h"
+#include "engine/Engine.h"
+#include "engine/ObservationState.h"
+#include "window/Captions.h"
+#include "window/Clock.h"
+#include "window/MessageSink.h"
+#include "window/ProgramExit.h"
+#include "window/WindowModel.h"
 
 namespace tessaly {
 

@@ -1,7 +1,7 @@
 // Real-time tracking and manual mode, the timer tick and its interval.
-#include "LocationCheck.h"
-#include "MainForm.h"
-#include "NumberText.h"
+#include "engine/NumberText.h"
+#include "window/LocationCheck.h"
+#include "window/MainForm.h"
 
 namespace tessaly {
 namespace {

@@ -1,11 +1,11 @@
-#include "MoonLook.h"
+#include "window/MoonLook.h"
 
 #include <algorithm>
 #include <cmath>
 #include <string_view>
 
-#include "CaptionsAdditions.h"
-#include "NumberReading.h"
+#include "engine/NumberReading.h"
+#include "window/CaptionsAdditions.h"
 
 namespace tessaly {
 namespace {

@@ -4,9 +4,9 @@
 // No astronomy of its own.
 #include <string>
 
-#include "Captions.h"
-#include "FieldStore.h"
-#include "ObservationState.h"
+#include "engine/FieldStore.h"
+#include "engine/ObservationState.h"
+#include "window/Captions.h"
 
 namespace tessaly {
 

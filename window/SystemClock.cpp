@@ -1,7 +1,7 @@
 #include <chrono>
 #include <ctime>
 
-#include "Clock.h"
+#include "window/Clock.h"
 
 namespace tessaly {
 

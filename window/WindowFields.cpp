@@ -1,4 +1,4 @@
-#include "WindowFields.h"
+#include "window/WindowFields.h"
 
 #include <array>
 

@@ -1,9 +1,9 @@
-#include "WindowModel.h"
+#include "window/WindowModel.h"
 
 #include <stdexcept>
 
-#include "AccessibleNames.h"
-#include "SettingsFile.h"
+#include "settings/SettingsFile.h"
+#include "window/AccessibleNames.h"
 
 namespace tessaly {
 

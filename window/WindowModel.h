@@ -9,8 +9,8 @@
 #include <utility>
 #include <vector>
 
-#include "FieldStore.h"
-#include "WindowFields.h"
+#include "engine/FieldStore.h"
+#include "window/WindowFields.h"
 
 namespace tessaly {
 

@@ -3,7 +3,7 @@
 // them out. Every bound leaves a few per cent above the figure measured.
 #include <gtest/gtest.h>
 
-#include "AccuracySurvey.h"
+#include "tools/accuracy/AccuracySurvey.h"
 
 namespace tessaly::accuracy {
 namespace {

@@ -4,8 +4,8 @@
 #include <algorithm>
 #include <cctype>
 
-#include "EventRow.h"
-#include "SingleRun.h"
+#include "almanac/EventRow.h"
+#include "tests/almanac/SingleRun.h"
 
 namespace tessaly::almanac {
 namespace {

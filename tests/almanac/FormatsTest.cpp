@@ -4,9 +4,9 @@
 #include <sstream>
 #include <stdexcept>
 
-#include "Csv.h"
-#include "MomentRange.h"
-#include "Table.h"
+#include "almanac/Csv.h"
+#include "almanac/MomentRange.h"
+#include "almanac/Table.h"
 
 namespace tessaly::almanac {
 namespace {

@@ -2,10 +2,10 @@
 // zone changes its offset. The command line's tests sample a whole year.
 #include <gtest/gtest.h>
 
-#include "CalculateFields.h"
-#include "MomentRange.h"
-#include "RowCalculator.h"
-#include "SingleRun.h"
+#include "almanac/MomentRange.h"
+#include "almanac/RowCalculator.h"
+#include "tests/almanac/SingleRun.h"
+#include "window/CalculateFields.h"
 
 namespace tessaly::almanac {
 namespace {

@@ -7,8 +7,8 @@
 #include <utility>
 #include <vector>
 
-#include "Fakes.h"
-#include "TempConfigHome.h"
+#include "tests/support/TempConfigHome.h"
+#include "window/Headless.h"
 
 namespace tessaly::testing {
 
@@ -18,9 +18,9 @@ using Typed = std::vector<std::pair<std::string, std::string>>;
 inline const Typed kPlace = {{"LongGrad", "30"}, {"LongMin", "15"}, {"LatGrad", "45"}, {"LatMin", "0"},
                              {"Timezon", "2"}};
 
-inline std::unique_ptr<FormFixture> typedForm(const Typed& typed) {
+inline std::unique_ptr<HeadlessForm> typedForm(const Typed& typed) {
   TempConfigHome home;
-  auto f = std::make_unique<FormFixture>();
+  auto f = std::make_unique<HeadlessForm>();
   f->form.Form_Load();
   f->form.model().setSelected("Option2", true);
   for (const auto& [field, text] : typed) f->form.model().setText(field, text);
@@ -28,7 +28,7 @@ inline std::unique_ptr<FormFixture> typedForm(const Typed& typed) {
 }
 
 // The form after Calculate of the typed place, date "D.M.YYYY" and time "H:M:S".
-inline std::unique_ptr<FormFixture> singleRun(Typed typed, const std::string& date, const std::string& time) {
+inline std::unique_ptr<HeadlessForm> singleRun(Typed typed, const std::string& date, const std::string& time) {
   const auto dot1 = date.find('.'), dot2 = date.rfind('.');
   const auto colon1 = time.find(':'), colon2 = time.rfind(':');
   typed.insert(typed.end(), {{"DateDay", date.substr(0, dot1)},

@@ -6,10 +6,10 @@
 #include <regex>
 #include <sstream>
 
-#include "CliRun.h"
-#include "Columns.h"
-#include "MemoryFieldStore.h"
-#include "TempConfigHome.h"
+#include "almanac/Columns.h"
+#include "engine/MemoryFieldStore.h"
+#include "tests/support/CliRun.h"
+#include "tests/support/TempConfigHome.h"
 
 namespace tessaly::cli {
 namespace {

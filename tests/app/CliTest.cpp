@@ -6,9 +6,9 @@
 #include <set>
 #include <sstream>
 
-#include "CliRun.h"
-#include "TempConfigHome.h"
-#include "Version.h"
+#include "app/Version.h"
+#include "tests/support/CliRun.h"
+#include "tests/support/TempConfigHome.h"
 
 namespace tessaly::cli {
 namespace {

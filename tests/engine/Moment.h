@@ -4,9 +4,9 @@
 #include <cmath>
 #include <string>
 
-#include "Engine.h"
-#include "MemoryFieldStore.h"
-#include "NumberText.h"
+#include "engine/Engine.h"
+#include "engine/MemoryFieldStore.h"
+#include "engine/NumberText.h"
 
 namespace tessaly::testing {
 

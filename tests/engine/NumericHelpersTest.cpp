@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "Moment.h"
-#include "WholeNumber.h"
+#include "engine/WholeNumber.h"
+#include "tests/engine/Moment.h"
 
 namespace tessaly {
 

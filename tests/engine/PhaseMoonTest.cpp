@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "Moment.h"
-#include "PhaseDateText.h"
+#include "engine/PhaseDateText.h"
+#include "tests/engine/Moment.h"
 
 namespace tessaly {
 

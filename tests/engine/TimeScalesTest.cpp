@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "Moment.h"
+#include "tests/engine/Moment.h"
 
 namespace tessaly {
 

@@ -9,16 +9,14 @@
 #include <cstdint>
 #include <string_view>
 
-#include "FuzzChecks.h"
-#include "MainForm.h"
+#include "tests/fuzz/FuzzChecks.h"
+#include "window/Headless.h"
+#include "window/MainForm.h"
 
 namespace {
 
 using namespace tessaly;
 
-using fuzz::FixedClock;
-using fuzz::NoExit;
-using fuzz::NoMessages;
 
 constexpr std::array<std::string_view, 11> kInputs = {
     "DateDay", "DateMonth", "DateYear", "TimeHour", "TimeMin", "TimeSec",
@@ -32,7 +30,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::string_view rest(reinterpret_cast<const char*>(data) + 1, size - 1);
 
   FixedClock clock;
-  NoMessages messages;
+  clock.set(9, 12, 2026, 21, 0, 0);
+  SilentMessages messages;
   NoExit exit;
   MainForm form(clock, messages, exit);
   setAngleConstants(form.state());

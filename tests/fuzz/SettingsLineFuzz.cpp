@@ -9,17 +9,15 @@
 #include <string>
 #include <string_view>
 
-#include "FuzzChecks.h"
-#include "MainForm.h"
-#include "SettingsFile.h"
+#include "settings/SettingsFile.h"
+#include "tests/fuzz/FuzzChecks.h"
+#include "window/Headless.h"
+#include "window/MainForm.h"
 
 namespace {
 
 using namespace tessaly;
 
-using fuzz::FixedClock;
-using fuzz::NoExit;
-using fuzz::NoMessages;
 
 // A private settings folder for the whole run.
 const std::filesystem::path& settingsFile() {
@@ -44,7 +42,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   std::ofstream(settingsFile(), std::ios::binary | std::ios::trunc).write(bytes.data(), std::streamsize(size));
   FixedClock clock;
-  NoMessages messages;
+  clock.set(9, 12, 2026, 21, 0, 0);
+  SilentMessages messages;
   NoExit exit;
   MainForm form(clock, messages, exit);
   form.Form_Load();

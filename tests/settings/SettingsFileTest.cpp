@@ -13,8 +13,8 @@
 #include <string>
 #include <tuple>
 
-#include "SettingsFile.h"
-#include "TempConfigHome.h"
+#include "settings/SettingsFile.h"
+#include "tests/support/TempConfigHome.h"
 
 namespace fs = std::filesystem;
 using namespace tessaly;

@@ -2,7 +2,7 @@
 // degree fields and the silent day corrections. The golden cases hold its
 // normal results and the bounds they reach (zone 12 and -12, longitude 180,
 // latitude 90, days 30.5 and 32).
-#include "Calculate.h"
+#include "window/Calculate.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +10,7 @@
 #include <utility>
 #include <vector>
 
-#include "MemoryFieldStore.h"
+#include "engine/MemoryFieldStore.h"
 
 namespace tessaly {
 

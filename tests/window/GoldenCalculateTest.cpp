@@ -1,13 +1,12 @@
 // Every reference case, text for text, through the handlers the window runs.
 #include <gtest/gtest.h>
 
-#include "Fakes.h"
-#include "GoldenCases.h"
+#include "tests/support/GoldenCases.h"
+#include "window/Headless.h"
 
 namespace tessaly {
 namespace {
 
-using testing::FormFixture;
 using testing::GoldenCase;
 
 // Puts the case's texts and choices into the window as a user would have left
@@ -21,7 +20,7 @@ void enterCase(MainForm& form, const GoldenCase& c) {
   form.state().AzimShift = c.azimShift;
 }
 
-void expectOutcome(const FormFixture& f, const GoldenCase& c) {
+void expectOutcome(const HeadlessForm& f, const GoldenCase& c) {
   if (c.message) {
     ASSERT_EQ(f.messages.shown.size(), 1u);
     EXPECT_EQ(f.messages.shown[0], *c.message);
@@ -37,7 +36,7 @@ TEST(GoldenCases, EveryCalculateMatchesTextForText) {
   ASSERT_FALSE(cases.empty());
   for (const auto& c : cases) {
     SCOPED_TRACE("calc-public.jsonl line " + std::to_string(c.line));
-    FormFixture f;
+    HeadlessForm f;
     enterCase(f.form, c);
     f.form.model().setSelected("Option2", true);
     f.form.Command2_Click();
@@ -51,7 +50,7 @@ TEST(GoldenCases, EveryTickMatchesTextForText) {
   for (const auto& c : cases) {
     SCOPED_TRACE("tick-public.jsonl line " + std::to_string(c.line));
     ASSERT_TRUE(c.clock);
-    FormFixture f;
+    HeadlessForm f;
     enterCase(f.form, c);
     const auto& k = *c.clock;
     f.clock.reading = {k.day, k.month, k.year, k.hour, k.minute, k.second, k.secondsSinceMidnight};

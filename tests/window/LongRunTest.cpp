@@ -9,9 +9,9 @@
 #include <cstdlib>
 #include <string>
 
-#include "Fakes.h"
-#include "TempConfigHome.h"
-#include "ValueFields.h"
+#include "tests/support/TempConfigHome.h"
+#include "tests/support/ValueFields.h"
+#include "window/Headless.h"
 
 namespace tessaly {
 namespace {
@@ -49,7 +49,7 @@ ClockReading clockAt(std::int64_t seconds, double fraction) {
 
 TEST(LongRun, FourCenturiesOfTicksKeepEveryFieldANumberAndTheHeapFlat) {
   testing::TempConfigHome home;
-  testing::FormFixture f;
+  HeadlessForm f;
   WindowModel& m = f.form.model();
   f.clock.reading = clockAt(0, 0);
   f.form.Form_Load();

@@ -6,13 +6,12 @@
 #include <string>
 #include <vector>
 
-#include "Fakes.h"
-#include "TempConfigHome.h"
+#include "tests/support/TempConfigHome.h"
+#include "window/Headless.h"
 
 namespace tessaly {
 namespace {
 
-using testing::FormFixture;
 
 constexpr std::string_view kLockedInRealTime[] = {"Command2", "LongGrad", "LongMin", "List1",
                                                   "List2",    "LatGrad",  "LatMin",  "Timezon"};
@@ -25,7 +24,7 @@ class MainFormTest : public ::testing::Test {
   }
   WindowModel& model() { return f.form.model(); }
   testing::TempConfigHome home;
-  FormFixture f;
+  HeadlessForm f;
 };
 
 // The initial texts are checked by the start-up tests, the captions by the

@@ -1,7 +1,7 @@
 // The picture's phase, lit side and spoken name from the fraction and age.
 #include <gtest/gtest.h>
 
-#include "MoonLook.h"
+#include "window/MoonLook.h"
 
 namespace tessaly {
 namespace {

@@ -9,10 +9,10 @@
 #include <utility>
 #include <vector>
 
-#include "Fakes.h"
-#include "NumberReading.h"
-#include "NumberText.h"
-#include "ValueFields.h"
+#include "engine/NumberReading.h"
+#include "engine/NumberText.h"
+#include "tests/support/ValueFields.h"
+#include "window/Headless.h"
 
 namespace tessaly {
 namespace {
@@ -24,7 +24,7 @@ using Moment = std::array<int, 6>;
 constexpr const char* kMomentFields[] = {"DateDay",  "DateMonth", "DateYear",
                                          "TimeHour", "TimeMin",   "TimeSec"};
 
-struct Window : testing::FormFixture {
+struct Window : HeadlessForm {
   explicit Window(int reference = 0) {
     setAngleConstants(form.state());
     if (reference == 0) form.me1_12_Click();

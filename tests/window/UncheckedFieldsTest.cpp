@@ -5,8 +5,8 @@
 // numbers, dashes or dates. (Cases found by fuzzing.)
 #include <gtest/gtest.h>
 
-#include "Fakes.h"
-#include "ValueFields.h"
+#include "tests/support/ValueFields.h"
+#include "window/Headless.h"
 
 namespace tessaly {
 namespace {
@@ -14,7 +14,7 @@ namespace {
 using testing::badRiseSetCulmField;
 using testing::isPhaseDate;
 
-struct Window : testing::FormFixture {
+struct Window : HeadlessForm {
   explicit Window(std::initializer_list<std::pair<const char*, const char*>> typed) {
     setAngleConstants(form.state());
     clock.set(9, 12, 2026, 21, 0, 0);

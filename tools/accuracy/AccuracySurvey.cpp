@@ -1,4 +1,4 @@
-#include "AccuracySurvey.h"
+#include "tools/accuracy/AccuracySurvey.h"
 
 #include <libnova/julian_day.h>
 
@@ -8,9 +8,9 @@
 #include <random>
 #include <stdexcept>
 
-#include "Fakes.h"
-#include "FullTheory.h"
-#include "PhaseNames.h"
+#include "engine/PhaseNames.h"
+#include "tools/accuracy/FullTheory.h"
+#include "window/Headless.h"
 
 namespace tessaly::accuracy {
 namespace {
@@ -87,7 +87,7 @@ class Window {
   }
 
  private:
-  testing::FormFixture f_;
+  HeadlessForm f_;
 };
 
 int quarterOfName(const std::string& name) {

@@ -1,7 +1,7 @@
 // Prints the accuracy survey as the Markdown table of the README.
 #include <iostream>
 
-#include "AccuracySurvey.h"
+#include "tools/accuracy/AccuracySurvey.h"
 
 int main() {
   std::cout << tessaly::accuracy::markdownTable(tessaly::accuracy::runSurvey(300));

@@ -1,4 +1,4 @@
-#include "FullTheory.h"
+#include "tools/accuracy/FullTheory.h"
 
 #include <libnova/libnova.h>
 

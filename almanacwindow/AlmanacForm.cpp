@@ -1,0 +1,103 @@
+#include "almanacwindow/AlmanacForm.h"
+
+#include <fstream>
+
+#include "window/CaptionsAdditions.h"
+#include "window/Headless.h"
+
+namespace tessaly {
+namespace {
+
+// The day's curve depends on everything but the time of day, the month's
+// table on everything but the date and time.
+MomentInputs without(MomentInputs inputs, std::initializer_list<std::string_view> prefixes) {
+  for (auto& [field, text] : inputs.texts)
+    for (std::string_view prefix : prefixes)
+      if (field.starts_with(prefix)) text.clear();
+  return inputs;
+}
+
+}  // namespace
+
+AlmanacForm::AlmanacForm(MainForm& main, MessageSink& messages) : main_(main), messages_(messages) {}
+
+bool AlmanacForm::take(MessageSink& messages) {
+  const MomentInputs inputs = momentInputsOf(main_);
+  if (!calculator_.calculate(inputs, messages)) return false;
+  const ObservationState& s = calculator_.state();
+  // A new date, by Calculate or past midnight in real-time tracking, brings
+  // its month along; a month chosen by hand stays while the date stays.
+  const std::array<double, 3> date{s.InDay, s.InMonth, s.InYear};
+  if (date != date_) {
+    date_ = date;
+    month_ = static_cast<int>(s.InMonth);
+    year_ = static_cast<int>(s.InYear);
+  }
+  MomentInputs dayInputs = without(inputs, {"Time"});
+  if (dayInputs_ != dayInputs) {
+    day_ = dayCurve(calculator_);
+    dayInputs_ = std::move(dayInputs);
+  }
+  moment_ = dayMoment(calculator_);
+  return fillMonth(messages);
+}
+
+bool AlmanacForm::fillMonth(MessageSink& messages) {
+  const ClockReading now = main_.clock().now();
+  today_ = {now.day, now.month, now.year};
+  auto inputs = std::pair{without(momentInputsOf(main_), {"Time", "Date"}),
+                          std::array{month_, year_}};
+  if (monthInputs_ == inputs) return true;
+  if (auto message = monthPage(main_, month_, year_, page_)) {
+    messages.showMessage(*message);
+    return false;
+  }
+  monthInputs_ = std::move(inputs);
+  return true;
+}
+
+std::optional<std::size_t> AlmanacForm::todayRow() const {
+  if (today_[1] != page_.month || today_[2] != page_.year) return std::nullopt;
+  return static_cast<std::size_t>(today_[0] - 1);
+}
+
+void AlmanacForm::open(Tab tab) {
+  if (!take(messages_)) return;
+  shown_ = true;
+  tab_ = tab;
+  changed();
+}
+
+void AlmanacForm::tabChosen(Tab tab) {
+  tab_ = tab;
+  changed();
+}
+
+void AlmanacForm::closed() { shown_ = false; }
+
+void AlmanacForm::follow() {
+  if (!shown_) return;
+  SilentMessages silence;
+  if (take(silence)) changed();
+}
+
+void AlmanacForm::showMonth(int month, int year) {
+  if (year < kFirstYear || year > kLastYear) return;
+  month_ = month;
+  year_ = year;
+  fillMonth(messages_);
+  changed();
+}
+
+void AlmanacForm::previousMonth() { month_ == 1 ? showMonth(12, year_ - 1) : showMonth(month_ - 1, year_); }
+
+void AlmanacForm::nextMonth() { month_ == 12 ? showMonth(1, year_ + 1) : showMonth(month_ + 1, year_); }
+
+bool AlmanacForm::exportCsv(const std::string& path) const {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out << monthCsv(page_);
+  out.close();
+  return static_cast<bool>(out);
+}
+
+}  // namespace tessaly

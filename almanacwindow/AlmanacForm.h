@@ -1,0 +1,84 @@
+#pragma once
+// The almanac window's behaviour, free of any toolkit: which tab is shown,
+// the month on the month tab and the day on the day tab. It takes the main
+// window's place, zone, language and azimuth reference, follows each of the
+// main window's results and shows a refused input with the main window's
+// message.
+#include <array>
+#include <functional>
+
+#include "almanacwindow/AlmanacMoment.h"
+#include "almanacwindow/DayCurve.h"
+#include "almanacwindow/MonthPage.h"
+#include "window/CaptionsAdditions.h"
+#include "window/MainForm.h"
+
+namespace tessaly {
+
+class AlmanacForm {
+ public:
+  enum class Tab { Month, Day };
+
+  AlmanacForm(MainForm& main, MessageSink& messages);
+  AlmanacForm(const AlmanacForm&) = delete;
+  AlmanacForm& operator=(const AlmanacForm&) = delete;
+
+  // The two items of the Almanac menu. With an input the main window's
+  // Calculate refuses, its message is shown and the window stays as it was.
+  void monthTableChosen() { open(Tab::Month); }
+  void dayChartChosen() { open(Tab::Day); }
+  void tabChosen(Tab tab);
+  void closed();
+
+  // After each result of the main window. Quiet: a refused input keeps the
+  // last moment that was accepted.
+  void follow();
+
+  bool shown() const { return shown_; }
+  Tab tab() const { return tab_; }
+  Language language() const { return languageInForce(main_.model()); }
+
+  const DayCurve& day() const { return day_; }
+  const DayMoment& moment() const { return moment_; }
+
+  // The years Calculate accepts.
+  static constexpr int kFirstYear = 1700, kLastYear = 2100;
+  const MonthPage& page() const { return page_; }
+  // Row of today's date in the month shown, when the month holds it.
+  std::optional<std::size_t> todayRow() const;
+  // Writes the month's CSV; false when the file could not be written.
+  bool exportCsv(const std::string& path) const;
+  int month() const { return month_; }
+  int year() const { return year_; }
+  void showMonth(int month, int year);
+  void previousMonth();
+  void nextMonth();
+
+  // Called after anything the almanac window shows has changed.
+  void setChangeListener(std::function<void()> listener) { onChange_ = std::move(listener); }
+
+ private:
+  void open(Tab tab);
+  bool take(MessageSink& messages);
+  bool fillMonth(MessageSink& messages);
+  void changed() const {
+    if (onChange_) onChange_();
+  }
+
+  MainForm& main_;
+  MessageSink& messages_;
+  AlmanacMoment calculator_;
+  std::optional<MomentInputs> dayInputs_;
+  std::optional<std::pair<MomentInputs, std::array<int, 2>>> monthInputs_;
+  MonthPage page_;
+  DayCurve day_;
+  DayMoment moment_{};
+  std::array<double, 3> date_{};
+  std::array<int, 3> today_{};
+  bool shown_ = false;
+  Tab tab_ = Tab::Month;
+  int month_ = 1, year_ = 2000;
+  std::function<void()> onChange_;
+};
+
+}  // namespace tessaly

@@ -1,0 +1,45 @@
+#include "almanacwindow/AlmanacMoment.h"
+
+#include <iterator>
+
+#include "window/Calculate.h"
+
+namespace tessaly {
+namespace {
+
+// The date and time first, in the order of the clock's reading below.
+constexpr std::string_view kInputFields[] = {"DateDay", "DateMonth", "DateYear", "TimeHour", "TimeMin",
+                                             "TimeSec", "LongGrad",  "LongMin",  "LatGrad",  "LatMin",
+                                             "Timezon"};
+
+}  // namespace
+
+MomentInputs momentInputsOf(const MainForm& main) {
+  const WindowModel& window = main.model();
+  const ObservationState& state = main.state();
+  MomentInputs inputs;
+  for (std::string_view field : kInputFields) inputs.texts.emplace_back(field, window.text(field));
+  if (window.selected("Option1")) {
+    const ClockReading now = main.clock().now();
+    const int clock[] = {now.day, now.month, now.year, now.hour, now.minute, now.second};
+    for (std::size_t i = 0; i < std::size(clock); ++i) inputs.texts[i].second = std::to_string(clock[i]);
+  }
+  inputs.eastWest = window.topEntry("List1");
+  inputs.northSouth = window.topEntry("List2");
+  inputs.azimuthShift = state.AzimShift;
+  inputs.phaseHeading = window.text("Label25");
+  return inputs;
+}
+
+AlmanacMoment::AlmanacMoment() : engine_(state_, window_) { setAngleConstants(state_); }
+
+bool AlmanacMoment::calculate(const MomentInputs& inputs, MessageSink& messages) {
+  for (const auto& [field, text] : inputs.texts) window_.setText(field, text);
+  window_.selectEntry("List1", inputs.eastWest);
+  window_.selectEntry("List2", inputs.northSouth);
+  window_.setText("Label25", inputs.phaseHeading);
+  state_.AzimShift = inputs.azimuthShift;
+  return Command2_Click(engine_, messages);
+}
+
+}  // namespace tessaly

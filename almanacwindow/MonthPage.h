@@ -1,0 +1,33 @@
+#pragma once
+// One month of the almanac for the window: the command line's event rows
+// of every date, each with the illuminated fraction at local midnight.
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "almanac/EventRow.h"
+#include "window/Captions.h"
+#include "window/MainForm.h"
+
+namespace tessaly {
+
+struct MonthPage {
+  int month = 0, year = 0;
+  Language language = Language::English;
+  std::vector<std::string> headings;
+  std::vector<std::vector<std::string>> rows;  // the event columns, then the fraction
+  std::vector<almanac::EventRow> events;       // what the CSV is written from
+  std::vector<almanac::Column> columns;        // the command line's event columns
+};
+
+// The month in the place, zone, language and azimuth reference the main
+// window holds. Returns the message of a refused input.
+std::optional<std::string> monthPage(const MainForm& main, int month, int year, MonthPage& page);
+
+// Exactly what `tessaly-cli --events --format csv` writes for the month.
+std::string monthCsv(const MonthPage& page);
+
+// The table as text for the clipboard: headings and rows, tab-separated.
+std::string monthText(const MonthPage& page);
+
+}  // namespace tessaly

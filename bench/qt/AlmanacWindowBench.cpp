@@ -1,0 +1,81 @@
+// The almanac window on screen, offscreen: opening it on a month, turning
+// to the next month, and drawing the day chart, each down to its pixels.
+#include <benchmark/benchmark.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QPushButton>
+#include <QTableWidget>
+#include <memory>
+
+#include "qt/AlmanacWindow.h"
+#include "qt/DayChart.h"
+#include "qt/MainWindowView.h"
+#include "window/Headless.h"
+
+namespace tessaly {
+namespace {
+
+QApplication& application() {
+  static int argc = 1;
+  static char name[] = "tessaly_window_bench";
+  static char* argv[] = {name, nullptr};
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  static QApplication app(argc, argv);
+  return app;
+}
+
+// The window as the program starts it, without a settings file of the
+// user's: the place is the window's initial one.
+struct Window : HeadlessForm {
+  qtview::MainWindowView view{form};
+  Window() {
+    clock.set(6, 12, 2026, 21, 30, 0);
+    form.Form_Load();
+    view.show();
+  }
+  template <typename T>
+  T* find(const char* name) const {
+    return view.findChild<T*>(name);
+  }
+};
+
+void BM_OpenOnMonth(benchmark::State& state) {
+  application();
+  for (auto _ : state) {
+    state.PauseTiming();
+    auto window = std::make_unique<Window>();
+    state.ResumeTiming();
+    window->find<QAction>("meMonthTable")->trigger();
+    benchmark::DoNotOptimize(window->find<QWidget>("AlmanacWindow")->grab());
+    state.PauseTiming();
+    window.reset();
+    state.ResumeTiming();
+  }
+}
+BENCHMARK(BM_OpenOnMonth)->Unit(benchmark::kMillisecond);
+
+void BM_NextMonth(benchmark::State& state) {
+  application();
+  Window window;
+  window.find<QAction>("meMonthTable")->trigger();
+  auto* next = window.find<QPushButton>("NextMonth");
+  auto* table = window.find<QTableWidget>("MonthTable");
+  for (auto _ : state) {
+    next->click();
+    benchmark::DoNotOptimize(table->grab());
+  }
+}
+BENCHMARK(BM_NextMonth)->Unit(benchmark::kMillisecond);
+
+void BM_DrawDayChart(benchmark::State& state) {
+  application();
+  Window window;
+  window.find<QAction>("meDayChart")->trigger();
+  auto* chart = window.find<qtview::DayChart>("DayChart");
+  for (auto _ : state) benchmark::DoNotOptimize(chart->grab());
+}
+BENCHMARK(BM_DrawDayChart)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace tessaly

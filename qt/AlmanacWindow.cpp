@@ -1,0 +1,164 @@
+#include "qt/AlmanacWindow.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QDateEdit>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QScopedValueRollback>
+#include <QShortcut>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "qt/DayChart.h"
+#include "qt/QtText.h"
+#include "window/CaptionsAdditions.h"
+
+namespace tessaly::qtview {
+namespace {
+
+// Buttons named after their captions.
+constexpr std::string_view kButtons[] = {"PreviousMonth", "NextMonth", "ExportCsv", "CopyTable"};
+
+}  // namespace
+
+AlmanacWindow::AlmanacWindow(AlmanacForm& almanac, QWidget* parent)
+    : QWidget(parent, Qt::Window), almanac_(almanac) {
+  setObjectName("AlmanacWindow");
+  tabs_ = new QTabWidget(this);
+  tabs_->addTab(monthPage(), QString());
+  chart_ = new DayChart(almanac_, this);
+  tabs_->addTab(chart_, QString());
+  connect(tabs_, &QTabWidget::currentChanged, this, [this](int index) {
+    if (!showing_) almanac_.tabChosen(index == 0 ? AlmanacForm::Tab::Month : AlmanacForm::Tab::Day);
+  });
+  // Esc closes this window only; in the main window it ends the program.
+  auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+  connect(escape, &QShortcut::activated, this, &QWidget::close);
+  auto* outer = new QVBoxLayout(this);
+  outer->addWidget(tabs_);
+  const int line = fontMetrics().height();
+  resize(line * 74, line * 36);
+  setCaptions();
+}
+
+QWidget* AlmanacWindow::monthPage() {
+  auto* page = new QWidget;
+  auto* previous = new QPushButton(page);
+  auto* next = new QPushButton(page);
+  auto* exportCsv = new QPushButton(page);
+  auto* copy = new QPushButton(page);
+  pickerLabel_ = new QLabel(page);
+  picker_ = new QDateEdit(page);
+  picker_->setObjectName("MonthPicker");
+  picker_->setDisplayFormat("MM.yyyy");
+  picker_->setCalendarPopup(true);
+  picker_->setDateRange(QDate(AlmanacForm::kFirstYear, 1, 1), QDate(AlmanacForm::kLastYear, 12, 31));
+  pickerLabel_->setBuddy(picker_);
+  connect(picker_, &QDateEdit::dateChanged, this, [this](QDate date) {
+    if (!showing_) almanac_.showMonth(date.month(), date.year());
+  });
+  connect(previous, &QPushButton::clicked, this, [this] { almanac_.previousMonth(); });
+  connect(next, &QPushButton::clicked, this, [this] { almanac_.nextMonth(); });
+  connect(exportCsv, &QPushButton::clicked, this, [this] { chooseExportFile(); });
+  connect(copy, &QPushButton::clicked, this, [this] { copyTable(); });
+
+  table_ = new QTableWidget(page);
+  table_->setObjectName("MonthTable");
+  table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  table_->verticalHeader()->hide();
+  table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() * 3 / 2);
+
+  int i = 0;
+  for (QPushButton* button : {previous, next, exportCsv, copy}) button->setObjectName(toQString(kButtons[i++]));
+
+  auto* navigation = new QHBoxLayout;
+  navigation->addWidget(previous);
+  navigation->addWidget(pickerLabel_);
+  navigation->addWidget(picker_);
+  navigation->addWidget(next);
+  navigation->addStretch();
+  navigation->addWidget(exportCsv);
+  navigation->addWidget(copy);
+  auto* layout = new QVBoxLayout(page);
+  layout->addLayout(navigation);
+  layout->addWidget(table_);
+  return page;
+}
+
+QString AlmanacWindow::caption(std::string_view control) const {
+  return toQString(additionCaption(control, almanac_.language()));
+}
+
+void AlmanacWindow::setCaptions() {
+  setWindowTitle(caption("AlmanacWindow"));
+  tabs_->setTabText(0, caption("MonthTab"));
+  tabs_->setTabText(1, caption("DayTab"));
+  for (std::string_view name : kButtons)
+    findChild<QPushButton*>(toQString(name))->setText(caption(name));
+  pickerLabel_->setText(caption("MonthPicker"));
+  chart_->setAccessibleName(caption("DayChart"));
+  table_->setAccessibleName(caption("MonthTable"));
+  chart_->update();
+}
+
+void AlmanacWindow::showMonth() {
+  picker_->setDate(QDate(almanac_.year(), almanac_.month(), 1));
+  const MonthPage& page = almanac_.page();
+  table_->clear();
+  table_->setColumnCount(static_cast<int>(page.headings.size()));
+  table_->setRowCount(static_cast<int>(page.rows.size()));
+  QStringList headings;
+  for (const std::string& heading : page.headings) headings << toQString(heading);
+  table_->setHorizontalHeaderLabels(headings);
+  const auto today = almanac_.todayRow();
+  QFont bold = table_->font();
+  bold.setBold(true);
+  for (std::size_t r = 0; r < page.rows.size(); ++r)
+    for (std::size_t c = 0; c < page.rows[r].size(); ++c) {
+      auto* item = new QTableWidgetItem(toQString(page.rows[r][c]));
+      if (today == r) {
+        item->setBackground(palette().brush(QPalette::Highlight));
+        item->setForeground(palette().brush(QPalette::HighlightedText));
+        item->setFont(bold);
+      }
+      table_->setItem(static_cast<int>(r), static_cast<int>(c), item);
+    }
+  table_->resizeColumnsToContents();
+}
+
+void AlmanacWindow::chooseExportFile() {
+  const QString suggested = QStringLiteral("tessaly-%1-%2.csv").arg(almanac_.year()).arg(almanac_.month(), 2, 10, QLatin1Char('0'));
+  const QString path = QFileDialog::getSaveFileName(this, caption("ExportCsv").remove(QLatin1Char('&')), suggested,
+                                                    caption("CsvFiles"));
+  if (!path.isEmpty()) exportTo(path);
+}
+
+void AlmanacWindow::exportTo(const QString& path) {
+  if (!almanac_.exportCsv(toStdString(path)))
+    QMessageBox::warning(this, toQString(kWindowCaption), caption("CsvWriteFailed"));
+}
+
+void AlmanacWindow::copyTable() const {
+  QApplication::clipboard()->setText(toQString(monthText(almanac_.page())));
+}
+
+void AlmanacWindow::showForm() {
+  const QScopedValueRollback<bool> showing(showing_, true);
+  tabs_->setCurrentIndex(almanac_.tab() == AlmanacForm::Tab::Month ? 0 : 1);
+  showMonth();
+  chart_->update();
+}
+
+void AlmanacWindow::closeEvent(QCloseEvent* event) {
+  almanac_.closed();
+  event->accept();
+}
+
+}  // namespace tessaly::qtview

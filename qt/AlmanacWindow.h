@@ -1,0 +1,53 @@
+#pragma once
+// The almanac window: a month table and a day chart on two tabs, beside the
+// main window and without blocking it. It only shows; the almanac form
+// decides what.
+#include <QWidget>
+
+#include "almanacwindow/AlmanacForm.h"
+
+class QDateEdit;
+class QLabel;
+class QTabWidget;
+class QTableWidget;
+
+namespace tessaly::qtview {
+
+class DayChart;
+
+class AlmanacWindow : public QWidget {
+  Q_OBJECT
+
+ public:
+  AlmanacWindow(AlmanacForm& almanac, QWidget* parent);
+
+  const AlmanacForm& almanac() const { return almanac_; }
+
+  // Brings tab, month, table and chart in line with the form.
+  void showForm();
+  // Every caption in the language in force.
+  void setCaptions();
+
+  // The two month buttons' work, the file already chosen.
+  void exportTo(const QString& path);
+  void copyTable() const;
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  QWidget* monthPage();
+  void showMonth();
+  void chooseExportFile();
+  QString caption(std::string_view control) const;
+
+  AlmanacForm& almanac_;
+  QTabWidget* tabs_ = nullptr;
+  QDateEdit* picker_ = nullptr;
+  QLabel* pickerLabel_ = nullptr;
+  QTableWidget* table_ = nullptr;
+  DayChart* chart_ = nullptr;
+  bool showing_ = false;
+};
+
+}  // namespace tessaly::qtview

@@ -1,0 +1,50 @@
+#pragma once
+// What the program adds to the main window, kept apart from its specified
+// elements: the Almanac menu after Settings, the almanac window, and the
+// picture of the lit Moon in free room of the layout, where it moves
+// nothing.
+#include <QObject>
+#include <memory>
+#include <string_view>
+
+#include "almanacwindow/AlmanacForm.h"
+#include "window/MainForm.h"
+
+class QAction;
+class QMainWindow;
+class QMenu;
+
+namespace tessaly::qtview {
+
+class AlmanacWindow;
+class MoonPicture;
+
+class WindowAdditions : public QObject {
+ public:
+  WindowAdditions(MainForm& form, QMainWindow& window);
+  ~WindowAdditions() override;
+
+  // Every change of the window model; a new language renames the additions.
+  void modelChanged(std::string_view name);
+
+  AlmanacForm& almanac() { return almanac_; }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void createMenu();
+  void setCaptions();
+  void resultsShown();
+  void almanacChanged();
+  void placePicture();
+
+  MainForm& form_;
+  QMainWindow& window_;
+  AlmanacForm almanac_;
+  QMenu* menu_ = nullptr;
+  MoonPicture* picture_ = nullptr;
+  AlmanacWindow* almanacWindow_ = nullptr;
+};
+
+}  // namespace tessaly::qtview

@@ -1,0 +1,90 @@
+// The almanac window's behaviour on the main form: the day it charts, the
+// month it tables, what it follows and what it refuses.
+#include <gtest/gtest.h>
+
+#include "almanacwindow/AlmanacForm.h"
+#include "tests/support/TempConfigHome.h"
+#include "window/Headless.h"
+
+namespace tessaly {
+namespace {
+
+class AlmanacFormTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    f.clock.set(6, 12, 2026, 21, 30, 0);
+    f.form.Form_Load();
+    model().setSelected("Option2", true);
+    for (auto [field, text] : {std::pair{"DateDay", "6"}, {"DateMonth", "12"}, {"DateYear", "2026"},
+                               {"TimeHour", "21"}, {"TimeMin", "30"}, {"TimeSec", "0"}})
+      model().setText(field, text);
+    f.form.Command2_Click();
+  }
+  WindowModel& model() { return f.form.model(); }
+  testing::TempConfigHome home;
+  HeadlessForm f;
+  AlmanacForm almanac{f.form, f.messages};
+};
+
+TEST_F(AlmanacFormTest, DayMarksAndSamplesAreTheWindowsTexts) {
+  almanac.dayChartChosen();
+  ASSERT_TRUE(almanac.shown());
+  EXPECT_EQ(almanac.tab(), AlmanacForm::Tab::Day);
+  const DayCurve& day = almanac.day();
+  EXPECT_EQ(day.dateText, "6.12.2026");
+  ASSERT_EQ(day.samples.size(), 24u * 6 + 1);
+  const struct {
+    DayEvent event;
+    const char *hour, *minute, *value;
+  } fields[] = {{DayEvent::Rise, "RiseHour", "RiseMin", "RAzim"},
+                {DayEvent::Set, "SetHour", "SetMin", "SAzim"},
+                {DayEvent::UpperCulmination, "CulmHour(0)", "CulmMin(0)", "ATransit(0)"}};
+  for (const auto& field : fields) {
+    auto mark = std::find_if(day.marks.begin(), day.marks.end(), [&](auto& m) { return m.event == field.event; });
+    ASSERT_NE(mark, day.marks.end()) << field.hour;
+    EXPECT_EQ(mark->hourText, model().text(field.hour));
+    EXPECT_EQ(mark->minuteText, model().text(field.minute));
+    EXPECT_EQ(mark->valueText, model().text(field.value));
+  }
+  // No lower culmination that day: no mark, as the window shows "-".
+  EXPECT_EQ(model().text("CulmHour(1)"), "-");
+  EXPECT_EQ(day.marks.size(), 3u);
+  // The sample at the moment calculated shows the window's altitude.
+  EXPECT_EQ(day.samples[21 * 6 + 3].altitudeText, model().text("AltTrue"));
+  EXPECT_EQ(almanac.moment().altitudeText, model().text("AltTrue"));
+  EXPECT_DOUBLE_EQ(almanac.moment().hours, 21.5);
+}
+
+// Once open, a refused Calculate of the main window is not repeated; the
+// almanac keeps the last moment accepted.
+TEST_F(AlmanacFormTest, ARefusedCalculateWhileOpenKeepsTheLastMoment) {
+  almanac.dayChartChosen();
+  model().setText("TimeHour", "25");
+  almanac.follow();
+  EXPECT_TRUE(f.messages.shown.empty());
+  EXPECT_DOUBLE_EQ(almanac.moment().hours, 21.5);
+}
+
+TEST_F(AlmanacFormTest, FollowsTheTicksOfRealTimeTracking) {
+  // As the window wires it.
+  f.form.setResultsListener([this] { almanac.follow(); });
+  almanac.dayChartChosen();
+  model().setSelected("Option1", true);
+  // Past midnight into a new month the month comes along; the Qt window's
+  // test follows a tick within the day.
+  f.clock.set(1, 1, 2027, 0, 10, 0);
+  f.form.Timer1_Timer();
+  EXPECT_EQ(almanac.day().dateText, "1.1.2027");
+  EXPECT_EQ(almanac.month(), 1);
+  EXPECT_EQ(almanac.year(), 2027);
+}
+
+TEST_F(AlmanacFormTest, AMonthBeyondTheYearsCalculateAcceptsIsRefused) {
+  almanac.monthTableChosen();
+  almanac.showMonth(12, 2101);
+  EXPECT_EQ(almanac.month(), 12);
+  EXPECT_EQ(almanac.year(), 2026);
+}
+
+}  // namespace
+}  // namespace tessaly

@@ -1,0 +1,215 @@
+// The additions to the window on screen: the Almanac menu and window, the
+// day chart and the picture of the lit Moon, wired to the form and to the
+// command line's almanac.
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QProcess>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+#include <memory>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "almanac/Csv.h"
+#include "qt/AlmanacWindow.h"
+#include "qt/DayChart.h"
+#include "qt/MainWindowView.h"
+#include "qt/MoonPicture.h"
+#include "tests/support/WindowSession.h"
+#include "window/WindowFields.h"
+
+namespace {
+
+using namespace tessaly;
+
+using Session = testing::WindowSession;
+
+// The command line's CSV of one month's events, in the same (default) place.
+QByteArray cliMonthCsv(const char* lang) {
+  QProcess cli;
+  cli.start(TESSALY_CLI, {"--from", "1.12.2026", "--to", "31.12.2026", "--events", "--format", "csv", "--lang", lang});
+  cli.waitForFinished();
+  return cli.readAllStandardOutput();
+}
+
+}  // namespace
+
+class AlmanacWindowTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init() {
+    session_ = std::make_unique<Session>();
+    QVERIFY(session_->start());
+  }
+
+  void cleanup() { session_.reset(); }
+
+  void menuStandsAfterSettingsAndSwitchesLanguage() {
+    const QList<QAction*> top = session_->view.menuBar()->actions();
+    QCOMPARE(top.size(), 3);
+    QCOMPARE(top.at(1)->objectName(), QString("meAlmanac"));
+    QCOMPARE(top.at(1)->text(), QString("&Almanac"));
+    find<QAction>("meDayChart")->trigger();
+    auto* window = find<QWidget>("AlmanacWindow");
+    QVERIFY(window->isVisible());
+    QVERIFY(!window->isModal());
+    QCOMPARE(find<QTabWidget>()->tabText(1), QString("&Day"));
+
+    find<QAction>("me1_10")->trigger();
+    QCOMPARE(top.at(1)->text(), QString("&Альманах"));
+    QCOMPARE(find<QAction>("meMonthTable")->text(), QString("&Таблица месяца…"));
+    QCOMPARE(window->windowTitle(), QString("Альманах Tessaly"));
+    QCOMPARE(find<QTabWidget>()->tabText(1), QString("&День"));
+    QCOMPARE(find<QPushButton>("ExportCsv")->text(), QString("&Экспорт CSV…"));
+    QVERIFY(find<qtview::MoonPicture>("MoonPicture")->accessibleName().contains("освещено"));
+    QCOMPARE(find<QWidget>("MonthTable")->accessibleName(), QString("Восход, заход, кульминации и фазы Луны по датам"));
+
+    // Esc there closes the almanac, not the program.
+    QApplication::setActiveWindow(window);
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    QTest::keyClick(window, Qt::Key_Escape);
+    QVERIFY(!window->isVisible());
+    QVERIFY(!additions().shown());
+    QCOMPARE(session_->exit.ended, 0);
+  }
+
+  void pictureTakesFreeRoomAndFollowsSideAndHemisphere() {
+    auto* picture = find<qtview::MoonPicture>("MoonPicture");
+    QVERIFY(picture->isVisible());
+    for (const ElementSpec& element : windowElements())
+      if (auto* widget = session_->view.findChild<QWidget*>(QString::fromUtf8(element.name.data(), element.name.size())))
+        QVERIFY2(!widget->geometry().intersects(picture->geometry()), element.name.data());
+
+    // Waxing on the 15th, waning on the 5th; south of the equator mirrored.
+    const struct {
+      const char* day;
+      int southInView;
+      bool litOnRight;
+    } cases[] = {{"15", 0, true}, {"5", 0, false}, {"15", 1, false}, {"5", 1, true}};
+    chooseManual();
+    for (const auto& c : cases) {
+      WindowModel& w = session_->form.model();
+      for (auto [field, text] : {std::pair{"DateDay", c.day}, {"DateMonth", "12"}, {"DateYear", "2026"},
+                                 {"TimeHour", "21"}, {"TimeMin", "30"}, {"TimeSec", "0"}})
+        w.setText(field, text);
+      w.selectEntry("List2", c.southInView);
+      session_->form.Command2_Click();
+      QCOMPARE(picture->look().litOnRight, c.litOnRight);
+    }
+    QCOMPARE(picture->accessibleName(), QString("Waning crescent, 10 % illuminated"));
+    QCOMPARE(picture->accessibleDescription(), QString("Lit on the right, as seen from the southern hemisphere"));
+  }
+
+  void dayChartMarksAreTheWindowsFieldsAndTheMarkerMoves() {
+    find<QAction>("meDayChart")->trigger();
+    auto* chart = find<qtview::DayChart>("DayChart");
+    QVERIFY(chart->isVisible());
+    const auto& day = additions().day();
+    for (const DayMark& mark : day.marks) {
+      if (mark.event == DayEvent::Rise) {
+        QCOMPARE(QString::fromStdString(mark.hourText), label("RiseHour"));
+        QCOMPARE(QString::fromStdString(mark.minuteText), label("RiseMin"));
+      }
+      if (mark.event == DayEvent::Set) {
+        QCOMPARE(QString::fromStdString(mark.hourText), label("SetHour"));
+        QCOMPARE(QString::fromStdString(mark.minuteText), label("SetMin"));
+      }
+    }
+    QVERIFY(chart->tipAt(chart->place(12, 0).toPoint()).startsWith("12:00, altitude "));
+
+    // The tick at 23:00 moves the marker there.
+    session_->clock.set(6, 12, 2026, 23, 0, 0);
+    QTRY_COMPARE_WITH_TIMEOUT(additions().moment().hours, 23.0, 5000);
+  }
+
+  void refusedInputShowsTheMainWindowsMessage() {
+    chooseManual();
+    session_->form.model().setText("Timezon", "13");
+    QString seen;
+    QTimer closer;
+    connect(&closer, &QTimer::timeout, [&] {
+      if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+        seen = box->text();
+        box->button(QMessageBox::Ok)->click();
+        closer.stop();
+      }
+    });
+    closer.start(10);
+    find<QAction>("meMonthTable")->trigger();
+    QCOMPARE(seen, QString("Uncorrect input Timezone!"));
+    QVERIFY(!session_->view.findChild<QWidget*>("AlmanacWindow"));
+  }
+
+  void monthTableIsTheCommandLinesRowsInBothLanguages() {
+    for (const char* lang : {"en", "ru"}) {
+      find<QAction>(lang == std::string("en") ? "me1_9" : "me1_10")->trigger();
+      find<QAction>("meMonthTable")->trigger();
+      // The event columns, written as the command line writes them, are its
+      // CSV; the fraction follows.
+      auto* table = find<QTableWidget>("MonthTable");
+      std::ostringstream shown;
+      for (int r = -1; r < table->rowCount(); ++r) {
+        std::vector<std::string> cells;
+        for (int c = 0; c + 1 < table->columnCount(); ++c)
+          cells.push_back((r < 0 ? table->horizontalHeaderItem(c) : table->item(r, c))->text().toStdString());
+        almanac::writeCsvRow(shown, cells);
+      }
+      QCOMPARE(QByteArray::fromStdString(shown.str()), cliMonthCsv(lang));
+
+      QTemporaryDir dir;
+      const QString path = dir.filePath("month.csv");
+      find<qtview::AlmanacWindow>("AlmanacWindow")->exportTo(path);
+      QFile file(path);
+      QVERIFY(file.open(QIODevice::ReadOnly));
+      QCOMPARE(file.readAll(), cliMonthCsv(lang));
+    }
+  }
+
+  void monthNavigationTodayAndCopy() {
+    find<QAction>("meMonthTable")->trigger();
+    auto* table = find<QTableWidget>("MonthTable");
+    QVERIFY(table->item(5, 0)->font().bold());
+    QVERIFY(!table->item(4, 0)->font().bold());
+    QTest::mouseClick(find<QPushButton>("NextMonth"), Qt::LeftButton);
+    QCOMPARE(table->item(0, 0)->text(), QString("1.1.2027"));
+    QVERIFY(!table->item(5, 0)->font().bold());
+    QTest::mouseClick(find<QPushButton>("PreviousMonth"), Qt::LeftButton);
+    QTest::mouseClick(find<QPushButton>("CopyTable"), Qt::LeftButton);
+    const QStringList lines = QApplication::clipboard()->text().split('\n', Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), 32);
+    QVERIFY(lines.at(6).startsWith("6.12.2026\t"));
+  }
+
+ private:
+  template <typename T>
+  T* find(const char* name = nullptr) const {
+    T* found = session_->view.findChild<T*>(name ? QString(name) : QString());
+    if (!found) qFatal("no %s in the window", name ? name : "such child");
+    return found;
+  }
+  QString label(const char* name) const { return find<QLabel>(name)->text(); }
+  void chooseManual() const { session_->form.model().setSelected("Option2", true); }
+  const AlmanacForm& additions() const { return find<qtview::AlmanacWindow>("AlmanacWindow")->almanac(); }
+
+  std::unique_ptr<Session> session_;
+};
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication application(argc, argv);
+  AlmanacWindowTest test;
+  return QTest::qExec(&test, argc, argv);
+}
+
+#include "AlmanacWindowTest.moc"
