@@ -64,8 +64,8 @@ std::vector<Column> columnsOf(std::initializer_list<std::string_view> keys, bool
 std::optional<Column> findColumn(std::string_view name) {
   for (const Column& c : keyedColumns())
     if (c.key == name) return c;
-  for (std::string_view field : calculateFields())
-    if (field == name) return Column{field, {{field, ""}}, std::max<std::size_t>(field.size(), 13)};
+  for (ElementName field : calculateFields())
+    if (field.text() == name) return Column{field.text(), {{field, ""}}, std::max<std::size_t>(name.size(), 13)};
   return std::nullopt;
 }
 
@@ -97,11 +97,11 @@ bool isEventColumn(const Column& column) {
 }
 
 std::string columnText(const Column& column, const FieldStore& fields) {
-  if (column.dashWhenAbsent && fields.text(column.parts.front().field) == "-") return "-";
+  if (column.dashWhenAbsent && fields.text(column.parts.front().field.text()) == "-") return "-";
   std::string text;
   bool afterColon = false;
   for (const ColumnPart& part : column.parts) {
-    const std::string field = fields.text(part.field);
+    const std::string field = fields.text(part.field.text());
     // The window shows minutes and seconds in boxes of their own; joined by a
     // colon, "6:2" would read as a typing slip, so a single digit gets its 0.
     if (afterColon && field.size() == 1 && field[0] >= '0' && field[0] <= '9') text += '0';

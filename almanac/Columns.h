@@ -10,11 +10,12 @@
 
 #include "engine/FieldStore.h"
 #include "window/Captions.h"
+#include "window/ElementName.h"
 
 namespace tessaly::almanac {
 
 struct ColumnPart {
-  std::string_view field;
+  ElementName field;
   std::string_view after;  // joins this part to the next
 };
 

@@ -5,7 +5,7 @@
 namespace tessaly::almanac {
 namespace {
 
-constexpr std::string_view kRowFields[] = {
+constexpr ElementName kRowFields[] = {
     "DateDay",     "DateMonth",  "DateYear",    "TimeHour",    "TimeMin",    "TimeSec",     "Timezon",
     "RiseHour",    "RiseMin",    "RAzim",       "SetHour",     "SetMin",     "SAzim",       "CulmHour(0)",
     "CulmMin(0)",  "ATransit(0)", "CulmHour(1)", "CulmMin(1)", "ATransit(1)",
@@ -23,15 +23,21 @@ date::local_seconds phaseLocalTime(const std::string& text) {
 
 std::string datePart(const std::string& dateText) { return dateText.substr(0, dateText.find(' ')); }
 
+// The two phases the window shows: name and date.
+struct PhaseFields {
+  ElementName name, date;
+};
+constexpr PhaseFields kPhaseFields[] = {{"Phase1", "DatePhase1"}, {"Phase2", "DatePhase2"}};
+
 PhaseOnDate phaseNamed(const WindowModel& w, const std::string& name) {
-  for (const char* slot : {"1", "2"})
-    if (w.text(std::string("Phase") + slot) == name) return {name, w.text(std::string("DatePhase") + slot)};
+  for (const PhaseFields& shown : kPhaseFields)
+    if (w.text(shown.name) == name) return {name, w.text(shown.date)};
   return {name, ""};
 }
 
 }  // namespace
 
-std::span<const std::string_view> eventRowFields() { return kRowFields; }
+std::span<const ElementName> eventRowFields() { return kRowFields; }
 
 std::string PhaseOnDate::time() const { return dateText.substr(dateText.find(' ') + 1); }
 
@@ -42,11 +48,11 @@ std::optional<std::string> eventRow(RowCalculator& calculator, const Zone& zone,
   if (auto message = calculator.calculate(moment)) return message;
   const WindowModel& w = calculator.fields();
   row = EventRow{};
-  for (std::string_view field : kRowFields) row.fields.setText(field, w.text(field));
+  for (ElementName field : kRowFields) row.fields.setText(field.text(), w.text(field));
 
   const std::string date = dateText(date::floor<date::days>(moment.local));
-  const PhaseOnDate shown[] = {{w.text("Phase1"), w.text("DatePhase1")}, {w.text("Phase2"), w.text("DatePhase2")}};
-  for (const PhaseOnDate& phase : shown) {
+  for (const PhaseFields& fields : kPhaseFields) {
+    const PhaseOnDate phase{w.text(fields.name), w.text(fields.date)};
     // The phase's own offset may differ from the row's on a day the offset
     // changes: then it belongs to the date its own offset gives, and is
     // shown as a Calculate in that offset shows it.

@@ -21,7 +21,7 @@ struct PhaseOnDate {
 };
 
 // The window fields an event row keeps, in order.
-std::span<const std::string_view> eventRowFields();
+std::span<const ElementName> eventRowFields();
 
 struct EventRow {
   // The date, time and zone fields of the moment calculated and the twelve

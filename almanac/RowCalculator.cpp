@@ -1,14 +1,11 @@
 #include "almanac/RowCalculator.h"
 
+#include "window/CalculateFields.h"
+#include "window/CaptionsAdditions.h"
+
 namespace tessaly::almanac {
 namespace {
 
-constexpr std::string_view kPlaceFields[] = {"LongGrad", "LongMin", "LatGrad", "LatMin", "Timezon"};
-
-// The caption the phase names follow, so rows name phases as the window does.
-Language phaseLanguage(const FieldStore& window) {
-  return window.text("Label25") == "Moon Phases" ? Language::English : Language::Russian;
-}
 
 }  // namespace
 
@@ -17,19 +14,19 @@ RowCalculator::RowCalculator(const MainForm& source)
   setAngleConstants(form_.state());
   form_.state().AzimShift = source.state().AzimShift;
   const WindowModel& from = source.model();
-  if (phaseLanguage(from) == Language::English)
+  if (languageInForce(from) == Language::English)
     form_.me1_9_Click();
   else
     form_.me1_10_Click();
   WindowModel& to = form_.model();
   to.setSelected("Option2", true);
-  for (std::string_view field : kPlaceFields) to.setText(field, from.text(field));
+  for (ElementName field : placeFields()) to.setText(field, from.text(field));
   to.selectEntry("List1", from.topEntry("List1"));
   to.selectEntry("List2", from.topEntry("List2"));
 }
 
 Language RowCalculator::language() const {
-  return phaseLanguage(fields());
+  return languageInForce(fields());
 }
 
 std::optional<std::string> RowCalculator::calculate(const LocalMoment& moment) {
@@ -51,7 +48,7 @@ RowCalculator::DayKey RowCalculator::dayKey() const {
   const ObservationState& s = form_.state();
   const WindowModel& w = form_.model();
   DayKey key{s.InDay, s.InMonth, s.InYear, {}, w.topEntry("List1"), w.topEntry("List2"), s.AzimShift};
-  for (std::size_t i = 0; i < key.place.size(); ++i) key.place[i] = w.text(kPlaceFields[i]);
+  for (std::size_t i = 0; i < key.place.size(); ++i) key.place[i] = w.text(placeFields()[i]);
   return key;
 }
 

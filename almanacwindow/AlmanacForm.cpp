@@ -2,6 +2,7 @@
 
 #include <fstream>
 
+#include "window/Calculate.h"
 #include "window/CaptionsAdditions.h"
 #include "window/Headless.h"
 
@@ -13,7 +14,7 @@ namespace {
 MomentInputs without(MomentInputs inputs, std::initializer_list<std::string_view> prefixes) {
   for (auto& [field, text] : inputs.texts)
     for (std::string_view prefix : prefixes)
-      if (field.starts_with(prefix)) text.clear();
+      if (field.text().starts_with(prefix)) text.clear();
   return inputs;
 }
 

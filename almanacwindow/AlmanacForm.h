@@ -41,8 +41,6 @@ class AlmanacForm {
   const DayCurve& day() const { return day_; }
   const DayMoment& moment() const { return moment_; }
 
-  // The years Calculate accepts.
-  static constexpr int kFirstYear = 1700, kLastYear = 2100;
   const MonthPage& page() const { return page_; }
   // Row of today's date in the month shown, when the month holds it.
   std::optional<std::size_t> todayRow() const;

@@ -3,22 +3,16 @@
 #include <iterator>
 
 #include "window/Calculate.h"
+#include "window/CalculateFields.h"
 
 namespace tessaly {
-namespace {
-
-// The date and time first, in the order of the clock's reading below.
-constexpr std::string_view kInputFields[] = {"DateDay", "DateMonth", "DateYear", "TimeHour", "TimeMin",
-                                             "TimeSec", "LongGrad",  "LongMin",  "LatGrad",  "LatMin",
-                                             "Timezon"};
-
-}  // namespace
 
 MomentInputs momentInputsOf(const MainForm& main) {
   const WindowModel& window = main.model();
   const ObservationState& state = main.state();
   MomentInputs inputs;
-  for (std::string_view field : kInputFields) inputs.texts.emplace_back(field, window.text(field));
+  for (ElementName field : inputFields()) inputs.texts.emplace_back(field, window.text(field));
+  // The date and time come first, in the order of the clock's reading.
   if (window.selected("Option1")) {
     const ClockReading now = main.clock().now();
     const int clock[] = {now.day, now.month, now.year, now.hour, now.minute, now.second};
@@ -31,7 +25,7 @@ MomentInputs momentInputsOf(const MainForm& main) {
   return inputs;
 }
 
-AlmanacMoment::AlmanacMoment() : engine_(state_, window_) { setAngleConstants(state_); }
+AlmanacMoment::AlmanacMoment() : engine_(state_, window_.fields()) { setAngleConstants(state_); }
 
 bool AlmanacMoment::calculate(const MomentInputs& inputs, MessageSink& messages) {
   for (const auto& [field, text] : inputs.texts) window_.setText(field, text);

@@ -17,7 +17,7 @@
 namespace tessaly {
 
 struct MomentInputs {
-  std::vector<std::pair<std::string, std::string>> texts;
+  std::vector<std::pair<ElementName, std::string>> texts;
   int eastWest = 0, northSouth = 0;
   std::optional<double> azimuthShift;
   std::string phaseHeading;  // Label25, which decides the language of the phase names

@@ -2,13 +2,14 @@
 
 #include "engine/NumberReading.h"
 #include "engine/NumberText.h"
+#include "window/Calculate.h"
 
 namespace tessaly {
 namespace {
 
 struct EventFields {
   DayEvent event;
-  const char *hour, *minute, *value;
+  ElementName hour, minute, value;
 };
 constexpr EventFields kEvents[] = {
     {DayEvent::Rise, "RiseHour", "RiseMin", "RAzim"},
@@ -43,8 +44,7 @@ DayCurve dayCurve(AlmanacMoment& moment) {
     s.InHour = minutes / 60;
     s.InMin = minutes % 60;
     s.InSec = 0;
-    s.UTHour = s.InHour + s.InMin / 60 + s.InSec / 3600 - s.TZone;
-    s.DayUT = s.InDay + s.UTHour / 24;
+    setUniversalTime(s);
     moment.engine().MAINCALC();
     day.samples.push_back({minutes / 60.0, s.AltGeo, w.text("AltTrue")});
   }

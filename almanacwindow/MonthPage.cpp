@@ -32,7 +32,7 @@ std::optional<std::string> monthPage(const MainForm& main, int month, int year, 
   for (const almanac::EventRow& row : result.events) {
     std::vector<std::string> cells = almanac::eventRowTexts(row, result.columns);
     if (auto message = calculator.calculate({date::local_seconds{day}, row.fields.text("Timezon")})) return message;
-    cells.push_back(almanac::columnText(fraction, calculator.fields()));
+    cells.push_back(almanac::columnText(fraction, calculator.fields().fields()));
     result.rows.push_back(std::move(cells));
     day += date::days{1};
   }

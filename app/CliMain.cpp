@@ -30,8 +30,12 @@ std::string wholeText(int value) { return numberText(static_cast<double>(value))
 void applyOptions(MainForm& form, const cli::Options& o, const ClockReading& now) {
   WindowModel& w = form.model();
   if (o.lang) o.lang == "en" ? form.me1_9_Click() : form.me1_10_Click();
-  if (o.azimuth)
-    form.menuItemChosen(*o.azimuth == "north" ? "me1_12" : *o.azimuth == "south" ? "me1_13" : "me1_14");
+  if (o.azimuth == "north")
+    form.me1_12_Click();
+  else if (o.azimuth == "south")
+    form.me1_13_Click();
+  else if (o.azimuth)
+    form.me1_14_Click();
   enter(w, o.date ? cli::dateFields(*o.date)
                   : cli::FieldTexts{{"DateDay", wholeText(now.day)}, {"DateMonth", wholeText(now.month)},
                                     {"DateYear", wholeText(now.year)}});
@@ -48,7 +52,8 @@ void applyOptions(MainForm& form, const cli::Options& o, const ClockReading& now
     enter(w, cli::angleFields("--lat", *o.lat, "LatGrad", "LatMin", 'N', 'S', entry));
     w.selectEntry("List2", entry);
   }
-  for (const auto& [field, text] : o.sets) w.setText(field, text);
+  // The names were checked with the options.
+  for (const auto& [field, text] : o.sets) w.setText(ElementName::find(field).value(), text);
 }
 
 // A named zone for one moment: the offset in force then, and a local time

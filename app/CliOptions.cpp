@@ -139,7 +139,7 @@ FieldTexts timeFields(const std::string& time) {
   return {{"TimeHour", parts[0]}, {"TimeMin", parts[1]}, {"TimeSec", parts.size() == 3 ? parts[2] : "0"}};
 }
 
-FieldTexts angleFields(const std::string& option, const std::string& angle, const char* degreesField, const char* minutesField,
+FieldTexts angleFields(const std::string& option, const std::string& angle, ElementName degreesField, ElementName minutesField,
                        char positive, char negative, int& entry) {
   const std::string hint = option + " takes DEG[:MIN]" + positive + "|" + negative;
   if (angle.empty()) throw std::invalid_argument(hint);

@@ -6,6 +6,8 @@
 #include <utility>
 #include <vector>
 
+#include "window/WindowModel.h"
+
 namespace tessaly::cli {
 
 struct Options {
@@ -33,14 +35,14 @@ struct Options {
 };
 
 // Field texts an option stands for, in the order they are entered.
-using FieldTexts = std::vector<std::pair<std::string, std::string>>;
+using FieldTexts = std::vector<FieldText>;
 
 // Throws std::invalid_argument with a one-line hint on a usage error.
 Options parseOptions(int argc, const char* const* argv);
 FieldTexts dateFields(const std::string& date);
 FieldTexts timeFields(const std::string& time);
 // Degrees and minutes texts, and the list entry (0 East/North, 1 West/South).
-FieldTexts angleFields(const std::string& option, const std::string& angle, const char* degreesField, const char* minutesField,
+FieldTexts angleFields(const std::string& option, const std::string& angle, ElementName degreesField, ElementName minutesField,
                        char positive, char negative, int& entry);
 
 extern const char* const kUsage;

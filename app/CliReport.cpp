@@ -11,22 +11,22 @@
 namespace tessaly::cli {
 namespace {
 
-std::string entryInView(const WindowModel& w, std::string_view list) {
+std::string entryInView(const WindowModel& w, ElementName list) {
   return w.entries(list).at(static_cast<std::size_t>(w.topEntry(list)));
 }
 
-std::string caption(const WindowModel& w, std::string_view name) { return w.text(name); }
+std::string caption(const WindowModel& w, ElementName name) { return w.text(name); }
 
 // Rows are gathered first: the values stand in one column after the widest
 // caption, at least two blanks after each, counted in characters shown.
 class Block {
  public:
   explicit Block(const WindowModel& w) : w_(w) {}
-  void heading(std::string_view name) { rows_.push_back({sanitizedUtf8(caption(w_, name)), std::nullopt}); }
+  void heading(ElementName name) { rows_.push_back({sanitizedUtf8(caption(w_, name)), std::nullopt}); }
   void row(const std::string& label, const std::string& value) {
     rows_.push_back({"  " + sanitizedUtf8(label), sanitizedUtf8(value)});
   }
-  std::string f(std::string_view name) const { return w_.text(name); }
+  std::string f(ElementName name) const { return w_.text(name); }
   std::string str() const {
     std::size_t column = 0;
     for (const Row& r : rows_)
@@ -50,7 +50,7 @@ class Block {
   std::vector<Row> rows_;
 };
 
-std::string eventRow(const Block& b, const char* hour, const char* minute, const char* value, const char* unit) {
+std::string eventRow(const Block& b, ElementName hour, ElementName minute, ElementName value, const char* unit) {
   if (b.f(hour) == "-") return "-";
   return b.f(hour) + "h " + b.f(minute) + "m   " + b.f(value) + unit;
 }
@@ -58,7 +58,7 @@ std::string eventRow(const Block& b, const char* hour, const char* minute, const
 nlohmann::ordered_json reportObject(const WindowModel& w, const std::optional<std::string>& message) {
   nlohmann::ordered_json j;
   // Every text as valid UTF-8: a field holds whatever bytes were typed.
-  for (std::string_view field : calculateFields()) j[std::string(field)] = sanitizedUtf8(w.text(field));
+  for (ElementName field : calculateFields()) j[std::string(field.text())] = sanitizedUtf8(w.text(field));
   j["List1"] = entryInView(w, "List1");
   j["List2"] = entryInView(w, "List2");
   j["message"] = message ? nlohmann::ordered_json(sanitizedUtf8(*message)) : nlohmann::ordered_json(nullptr);
@@ -75,7 +75,8 @@ std::string jsonLine(const WindowModel& w) { return reportObject(w, std::nullopt
 
 std::string eventJsonLine(const almanac::EventRow& row) {
   nlohmann::ordered_json j;
-  for (std::string_view field : almanac::eventRowFields()) j[std::string(field)] = sanitizedUtf8(row.fields.text(field));
+  for (ElementName field : almanac::eventRowFields())
+    j[std::string(field.text())] = sanitizedUtf8(row.fields.text(field.text()));
   nlohmann::ordered_json phases = nlohmann::ordered_json::array();
   for (const almanac::PhaseOnDate& p : row.phases)
     phases.push_back({{"Phase", sanitizedUtf8(p.name)}, {"DatePhase", sanitizedUtf8(p.dateText)}});

@@ -17,7 +17,7 @@ using almanac::Column;
 std::vector<std::string> momentTexts(const std::vector<Column>& columns, const WindowModel& fields) {
   std::vector<std::string> texts;
   texts.reserve(columns.size());
-  for (const Column& c : columns) texts.push_back(almanac::columnText(c, fields));
+  for (const Column& c : columns) texts.push_back(almanac::columnText(c, fields.fields()));
   return texts;
 }
 

@@ -18,6 +18,7 @@
 
 #include "qt/DayChart.h"
 #include "qt/QtText.h"
+#include "window/Calculate.h"
 #include "window/CaptionsAdditions.h"
 
 namespace tessaly::qtview {
@@ -59,7 +60,7 @@ QWidget* AlmanacWindow::monthPage() {
   picker_->setObjectName("MonthPicker");
   picker_->setDisplayFormat("MM.yyyy");
   picker_->setCalendarPopup(true);
-  picker_->setDateRange(QDate(AlmanacForm::kFirstYear, 1, 1), QDate(AlmanacForm::kLastYear, 12, 31));
+  picker_->setDateRange(QDate(kFirstYear, 1, 1), QDate(kLastYear, 12, 31));
   pickerLabel_->setBuddy(picker_);
   connect(picker_, &QDateEdit::dateChanged, this, [this](QDate date) {
     if (!showing_) almanac_.showMonth(date.month(), date.year());

@@ -3,13 +3,11 @@
 // arranged in the window's groups. It mirrors every change the model reports
 // and hands every user action to the form; the behaviour lives in the form.
 #include <QMainWindow>
-#include <map>
-#include <string>
-#include <string_view>
+#include <array>
+#include <initializer_list>
 
 #include "window/MainForm.h"
 
-class QAction;
 class QButtonGroup;
 class QGridLayout;
 class QLayout;
@@ -20,7 +18,7 @@ namespace tessaly::qtview {
 class AboutDialog;
 class WindowAdditions;
 
-class MainWindowView : public QMainWindow {
+class MainWindowView : public QMainWindow, private WindowModel::Listener {
   Q_OBJECT
 
  public:
@@ -34,27 +32,31 @@ class MainWindowView : public QMainWindow {
 
  private:
   void createElements();
+  void connectInput(ElementName name, QWidget* widget);
   void createMenus();
+  // The window's groups (MainWindowLayout.cpp).
   void arrange();
-  QWidget* element(std::string_view name) const;
-  QLayout* chain(std::initializer_list<std::string_view> names) const;
-  void addColumn(QGridLayout* grid, int column, std::string_view heading, QLayout* content) const;
+  QLayout* chain(std::initializer_list<ElementName> names) const;
+  void addColumn(QGridLayout* grid, int column, ElementName heading, QLayout* content) const;
   QWidget* line(const char* name, bool vertical = false);
 
-  void modelChanged(std::string_view name);
-  void showElement(std::string_view name);
-  void showAccessibleName(QWidget* widget, std::string_view name);
+  // A shown element's widget; a menu item has none.
+  QWidget* element(ElementName name) const;
+
+  void elementChanged(ElementName name) override;
+  void timerChanged() override;
+  void aboutChanged(Language language) override;
+  void showMenuItem(ElementName name);
+  void showAccessibleName(QWidget* widget, ElementName name);
   void fitToCaptions();
   void showOptions();
-  void showTimer();
-  void showAbout(std::string_view dialog);
-  void menuItemChosen(const std::string& name);
+  void menuItemChosen(ElementName name);
 
   MainForm& form_;
   WindowModel& model_;
-  std::map<std::string, QWidget*, std::less<>> widgets_;
-  std::map<std::string, QAction*, std::less<>> actions_;
-  std::map<std::string, AboutDialog*, std::less<>> aboutDialogs_;
+  std::array<QWidget*, ElementName::kCount> widgets_{};
+  std::array<QAction*, ElementName::kCount> actions_{};
+  std::array<AboutDialog*, 2> aboutDialogs_{};
   QButtonGroup* options_ = nullptr;
   QTimer* timer_ = nullptr;
   WindowAdditions* additions_ = nullptr;

@@ -28,12 +28,16 @@ WindowAdditions::WindowAdditions(MainForm& form, QMainWindow& window)
   picture_ = new MoonPicture(window_.centralWidget());
   for (const char* name : kBesidePicture) window_.findChild<QWidget*>(name)->installEventFilter(this);
   window_.findChild<QWidget*>(kPictureBound)->installEventFilter(this);
-  form_.setResultsListener([this] { resultsShown(); });
+  form_.addResultsListener(*this);
+  form_.model().addListener(*this);
   almanac_.setChangeListener([this] { almanacChanged(); });
   setCaptions();
 }
 
-WindowAdditions::~WindowAdditions() { form_.setResultsListener(nullptr); }
+WindowAdditions::~WindowAdditions() {
+  form_.removeResultsListener(*this);
+  form_.model().removeListener(*this);
+}
 
 void WindowAdditions::createMenu() {
   menu_ = new QMenu(&window_);
@@ -61,7 +65,7 @@ void WindowAdditions::setCaptions() {
   if (almanacWindow_) almanacWindow_->setCaptions();
 }
 
-void WindowAdditions::modelChanged(std::string_view name) {
+void WindowAdditions::elementChanged(ElementName name) {
   // Command1 is the caption the language is read from.
   if (name == "Command1") setCaptions();
 }

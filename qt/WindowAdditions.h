@@ -5,7 +5,6 @@
 // nothing.
 #include <QObject>
 #include <memory>
-#include <string_view>
 
 #include "almanacwindow/AlmanacForm.h"
 #include "window/MainForm.h"
@@ -19,13 +18,10 @@ namespace tessaly::qtview {
 class AlmanacWindow;
 class MoonPicture;
 
-class WindowAdditions : public QObject {
+class WindowAdditions : public QObject, private WindowModel::Listener, private MainForm::ResultsListener {
  public:
   WindowAdditions(MainForm& form, QMainWindow& window);
   ~WindowAdditions() override;
-
-  // Every change of the window model; a new language renames the additions.
-  void modelChanged(std::string_view name);
 
   AlmanacForm& almanac() { return almanac_; }
 
@@ -35,7 +31,9 @@ class WindowAdditions : public QObject {
  private:
   void createMenu();
   void setCaptions();
-  void resultsShown();
+  // A new language renames the additions.
+  void elementChanged(ElementName name) override;
+  void resultsShown() override;
   void almanacChanged();
   void placePicture();
 

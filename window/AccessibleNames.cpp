@@ -3,7 +3,7 @@
 namespace tessaly {
 namespace {
 
-constexpr CaptionRow kNames[] = {
+constexpr ElementCaption kNames[] = {
     // Inputs, lists and option buttons
     {"DateDay", "Date, day", "Дата, день"},
     {"DateMonth", "Date, month", "Дата, месяц"},
@@ -65,6 +65,6 @@ constexpr CaptionRow kNames[] = {
 
 }  // namespace
 
-std::span<const CaptionRow> accessibleNames() { return kNames; }
+std::span<const ElementCaption> accessibleNames() { return kNames; }
 
 }  // namespace tessaly

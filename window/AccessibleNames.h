@@ -9,6 +9,6 @@
 
 namespace tessaly {
 
-std::span<const CaptionRow> accessibleNames();
+std::span<const ElementCaption> accessibleNames();
 
 }  // namespace tessaly

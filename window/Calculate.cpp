@@ -5,6 +5,7 @@
 
 #include "engine/NumberReading.h"
 #include "engine/WholeNumber.h"
+#include "window/ElementName.h"
 #include "window/LocationCheck.h"
 #include "window/Messages.h"
 
@@ -12,11 +13,13 @@ namespace tessaly {
 namespace {
 
 struct DateTimeCheck {
-  std::string_view field;
+  ElementName field;
   double low, high;
   const char* message;
   double ObservationState::*target;
 };
+
+constexpr ElementName kDayField = "DateDay", kYearField = "DateYear";
 
 constexpr DateTimeCheck kChecks[] = {
     {"TimeHour", 0, 23, messages::kHours, &ObservationState::InHour},
@@ -35,7 +38,7 @@ bool isLeapYear(double year) {
 void correctDayOfMonth(ObservationState& s, FieldStore& w) {
   auto setDay = [&](double day, const char* text) {
     s.InDay = day;
-    w.setText("DateDay", text);
+    w.setText(kDayField.text(), text);
   };
   const double m = s.InMonth;
   if ((m == 4 || m == 6 || m == 9 || m == 11) && s.InDay == 31) setDay(30, "30");
@@ -46,6 +49,11 @@ void correctDayOfMonth(ObservationState& s, FieldStore& w) {
 }
 
 }  // namespace
+
+void setUniversalTime(ObservationState& s) {
+  s.UTHour = s.InHour + s.InMin / 60 + s.InSec / 3600 - s.TZone;
+  s.DayUT = s.InDay + s.UTHour / 24;
+}
 
 bool Command2_Click(Engine& engine, MessageSink& messages) {
   return Command2_Click(engine, messages, [](Engine& e) { e.RISESETCULM(); });
@@ -58,11 +66,11 @@ bool Command2_Click(Engine& engine, MessageSink& messages, const RiseSetCulm& ri
 
   bool fits[std::size(kChecks)];
   for (std::size_t i = 0; i < std::size(kChecks); ++i) {
-    const NumberReading r = readNumber(w.text(kChecks[i].field));
+    const NumberReading r = readNumber(w.text(kChecks[i].field.text()));
     s.*kChecks[i].target = r.value;
     fits[i] = !r.overflow;
   }
-  const NumberReading year = readNumber(w.text("DateYear"));
+  const NumberReading year = readNumber(w.text(kYearField.text()));
   s.InYear = year.value;
   for (std::size_t i = 0; i < std::size(kChecks); ++i) {
     const double v = s.*kChecks[i].target;
@@ -72,14 +80,13 @@ bool Command2_Click(Engine& engine, MessageSink& messages, const RiseSetCulm& ri
     }
   }
   correctDayOfMonth(s, w);
-  if (year.overflow || s.InYear < 1700 || s.InYear > 2100) {
+  if (year.overflow || s.InYear < kFirstYear || s.InYear > kLastYear) {
     messages.showMessage(messages::kYear);
     return false;
   }
 
   riseSetCulm(engine);
-  s.UTHour = s.InHour + s.InMin / 60 + s.InSec / 3600 - s.TZone;
-  s.DayUT = s.InDay + s.UTHour / 24;
+  setUniversalTime(s);
   // The phases are not worked out here before MAINCALC: its own pass
   // rewrites every field and text that a pass here would write, before
   // anything is shown.

@@ -6,6 +6,13 @@
 
 namespace tessaly {
 
+// The years Calculate accepts.
+inline constexpr int kFirstYear = 1700, kLastYear = 2100;
+
+// The moment in universal time of the local date and time in the state, as
+// Calculate sets it (not the real-time tick, which works in single precision).
+void setUniversalTime(ObservationState& s);
+
 // Calculate: checks every input field in its fixed order, corrects a day
 // beyond the month's end silently, and runs the whole calculation. Returns
 // false when a check failed and its message was shown.

@@ -3,7 +3,7 @@
 namespace tessaly {
 namespace {
 
-constexpr std::string_view kFields[] = {
+constexpr ElementName kFields[] = {
     "DateDay", "DateMonth", "DateYear", "TimeHour", "TimeMin", "TimeSec", "LongGrad", "LongMin",
     "LatGrad", "LatMin", "Timezon", "DOY", "JulianDate", "SidHour", "SidMin", "SidSec", "Fraction",
     "RAHour", "RAMin", "RASec", "Label33", "DeclGrad", "DeclMin", "DeclSec", "AltTrue", "AzimTrue",
@@ -14,6 +14,10 @@ constexpr std::string_view kFields[] = {
 
 }  // namespace
 
-std::span<const std::string_view> calculateFields() { return kFields; }
+std::span<const ElementName> calculateFields() { return kFields; }
+
+// The table begins with them.
+std::span<const ElementName> inputFields() { return std::span(kFields).first(11); }
+std::span<const ElementName> placeFields() { return inputFields().subspan(6); }
 
 }  // namespace tessaly

@@ -3,7 +3,7 @@
 namespace tessaly {
 namespace {
 
-constexpr CaptionRow kHead[] = {
+constexpr ElementCaption kHead[] = {
     {"Label32", "TESSALY", "Tessaly"},
     {"Date", "Date", "Дата"},
     {"DayYear", "Day of Year", "День года"},
@@ -15,17 +15,17 @@ constexpr CaptionRow kHead[] = {
     {"TimZon", "Timezone", "Часовой пояс"},
 };
 
-constexpr CaptionRow kEastWest[] = {
+constexpr ElementCaption kEastWestCaptions[] = {
     {"List1", "East", "Вост."},
     {"List1", "West", "Зап."},
 };
 
-constexpr CaptionRow kNorthSouth[] = {
+constexpr ElementCaption kNorthSouthCaptions[] = {
     {"List2", "North", "Сев."},
     {"List2", "South", "Южн."},
 };
 
-constexpr CaptionRow kTail[] = {
+constexpr ElementCaption kTail[] = {
     {"CoordSun", "Coordinates of Moon", "Координаты Луны"},
     {"RASun", "Right Ascension", "Пр. восх."},
     {"Longit", "Longitude", "Долгота"},
@@ -96,10 +96,10 @@ constexpr AboutTexts kAboutRussian{
 
 }  // namespace
 
-std::span<const CaptionRow> headCaptions() { return kHead; }
-std::span<const CaptionRow> eastWestEntries() { return kEastWest; }
-std::span<const CaptionRow> northSouthEntries() { return kNorthSouth; }
-std::span<const CaptionRow> tailCaptions() { return kTail; }
+std::span<const ElementCaption> headCaptions() { return kHead; }
+std::span<const ElementCaption> eastWestEntries() { return kEastWestCaptions; }
+std::span<const ElementCaption> northSouthEntries() { return kNorthSouthCaptions; }
+std::span<const ElementCaption> tailCaptions() { return kTail; }
 
 const AboutTexts& aboutTexts(Language language) {
   return language == Language::English ? kAboutEnglish : kAboutRussian;

@@ -57,7 +57,7 @@ std::string_view additionCaption(std::string_view control, Language language) {
   return captionOf(kAdditions, control, language);
 }
 
-Language languageInForce(const FieldStore& window) {
+Language languageInForce(const WindowModel& window) {
   return window.text("Command1") == "Cancel" ? Language::English : Language::Russian;
 }
 

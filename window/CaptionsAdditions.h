@@ -5,8 +5,8 @@
 #include <span>
 #include <string_view>
 
-#include "engine/FieldStore.h"
 #include "window/Captions.h"
+#include "window/WindowModel.h"
 
 namespace tessaly {
 
@@ -17,6 +17,6 @@ std::string_view additionCaption(std::string_view control, Language language);
 
 // The language in force, read off the window's captions the way the About
 // item reads it.
-Language languageInForce(const FieldStore& window);
+Language languageInForce(const WindowModel& window);
 
 }  // namespace tessaly

@@ -49,10 +49,8 @@ void MainForm::Form_Load() {
 
     if (state_.TimerMs == 0) state_.TimerMs = 1000;
     model_.setTimerInterval(state_.TimerMs);
-    constexpr std::pair<int, const char*> kIntervals[] = {
-        {1000, "me1_2"}, {3000, "me1_3"}, {5000, "me1_4"}, {10000, "me1_5"}};
-    for (const auto& [ms, item] : kIntervals)
-      if (state_.TimerMs == ms) chooseIntervalMarks(item);
+    for (const IntervalItem& choice : kIntervalItems)
+      if (state_.TimerMs == choice.milliseconds) chooseIntervalMarks(choice.item);
 
     model_.setText("Town", v.town);
     model_.setText("LongGrad", numberText(state_.ObsLong));

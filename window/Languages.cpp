@@ -7,14 +7,14 @@
 
 namespace tessaly {
 
-void MainForm::rebuildList(std::string_view list, std::span<const CaptionRow> entries, Language language,
+void MainForm::rebuildList(ElementName list, std::span<const ElementCaption> entries, Language language,
                            int inView) {
   model_.clearList(list);
-  for (const CaptionRow& entry : entries) model_.addEntry(list, entry.in(language));
+  for (const ElementCaption& entry : entries) model_.addEntry(list, entry.in(language));
   model_.selectEntry(list, inView);
 }
 
-void MainForm::translatePhaseName(std::string_view field, Language language) {
+void MainForm::translatePhaseName(ElementName field, Language language) {
   const std::string shown = model_.text(field);
   for (const PhaseName& name : kPhaseNames) {
     const std::string_view other = language == Language::English ? name.russian : name.english;
@@ -24,14 +24,14 @@ void MainForm::translatePhaseName(std::string_view field, Language language) {
 }
 
 void MainForm::setCaptions(Language language) {
-  for (const CaptionRow& row : headCaptions()) model_.setText(row.control, row.in(language));
+  for (const ElementCaption& row : headCaptions()) model_.setText(row.control, row.in(language));
   state_.EWIndex = static_cast<std::int16_t>(model_.topEntry("List1"));
   state_.NSIndex = static_cast<std::int16_t>(model_.topEntry("List2"));
   // The entry in view survives the change of language.
   rebuildList("List1", eastWestEntries(), language, state_.EWIndex);
   rebuildList("List2", northSouthEntries(), language, state_.NSIndex);
-  for (const CaptionRow& row : tailCaptions()) model_.setText(row.control, row.in(language));
-  for (const CaptionRow& row : accessibleNames()) model_.setAccessibleName(row.control, row.in(language));
+  for (const ElementCaption& row : tailCaptions()) model_.setText(row.control, row.in(language));
+  for (const ElementCaption& row : accessibleNames()) model_.setAccessibleName(row.control, row.in(language));
   translatePhaseName("Phase1", language);
   translatePhaseName("Phase2", language);
 }
@@ -43,11 +43,11 @@ void MainForm::me1_10_Click() { SetRussianCaptions(); }
 void MainForm::SetRussianCaptions() { setCaptions(Language::Russian); }
 
 void MainForm::me2_1_Click() {
-  model_.setAboutShown(aboutTexts(languageInForce(model_)).dialog, true);
+  model_.setAboutShown(languageInForce(model_), true);
 }
 
-void MainForm::frmAbout_Command1_Click() { model_.setAboutShown("frmAbout", false); }
+void MainForm::frmAbout_Command1_Click() { model_.setAboutShown(Language::English, false); }
 
-void MainForm::frmAbout_rus_Command1_Click() { model_.setAboutShown("frmAbout_rus", false); }
+void MainForm::frmAbout_rus_Command1_Click() { model_.setAboutShown(Language::Russian, false); }
 
 }  // namespace tessaly

@@ -6,6 +6,7 @@
 #include "engine/NumberReading.h"
 #include "engine/NumberText.h"
 #include "engine/WholeNumber.h"
+#include "window/ElementName.h"
 #include "window/Messages.h"
 
 namespace tessaly {
@@ -17,18 +18,18 @@ struct FieldValue {
   bool fits;
 };
 
-FieldValue readDouble(FieldStore& w, std::string_view field) {
-  const NumberReading r = readNumber(w.text(field));
+FieldValue readDouble(FieldStore& w, ElementName field) {
+  const NumberReading r = readNumber(w.text(field.text()));
   if (r.overflow) return {0, false};
-  w.setText(field, numberText(r.value));
+  w.setText(field.text(), numberText(r.value));
   return {r.value, true};
 }
 
-FieldValue readSingle(FieldStore& w, std::string_view field, float& target) {
-  const NumberReading r = readNumber(w.text(field));
+FieldValue readSingle(FieldStore& w, ElementName field, float& target) {
+  const NumberReading r = readNumber(w.text(field.text()));
   if (r.overflow || std::fabs(r.value) > std::numeric_limits<float>::max()) return {0, false};
   target = single(r.value);
-  w.setText(field, numberText(target));
+  w.setText(field.text(), numberText(target));
   return {target, true};
 }
 

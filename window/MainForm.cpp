@@ -1,6 +1,5 @@
 #include "window/MainForm.h"
 
-#include <map>
 #include <string>
 
 #include "window/Calculate.h"
@@ -8,8 +7,8 @@
 namespace tessaly {
 
 MainForm::MainForm(const Clock& clock, MessageSink& messages, ProgramExit& exit)
-    : clock_(clock), messages_(messages), exit_(exit), engine_(state_, model_) {
-  model_.setOptionListener([this](std::string_view option) {
+    : clock_(clock), messages_(messages), exit_(exit), engine_(state_, model_.fields()) {
+  model_.setOptionHandler([this](ElementName option) {
     if (option == "Option1")
       Option1_Click();
     else
@@ -36,14 +35,18 @@ void MainForm::setTodayAndUniversalTime(const ClockReading& now) {
   state_.DayUT = static_cast<float>(now.day) + utHour / 24.0f;
 }
 
-void MainForm::checkOnly(std::string_view item, std::initializer_list<std::string_view> others) {
+void MainForm::checkOnly(ElementName item, std::initializer_list<ElementName> others) {
   model_.setChecked(item, true);
-  for (std::string_view other : others) model_.setChecked(other, false);
+  for (ElementName other : others) model_.setChecked(other, false);
 }
 
-bool MainForm::menuItemChosen(std::string_view item) {
+bool MainForm::menuItemChosen(ElementName item) {
   using Handler = void (MainForm::*)();
-  static const std::map<std::string_view, Handler> kHandlers = {
+  struct MenuHandler {
+    ElementName item;
+    Handler handler;
+  };
+  static constexpr MenuHandler kHandlers[] = {
       {"me1_2", &MainForm::me1_2_Click},   {"me1_3", &MainForm::me1_3_Click},
       {"me1_4", &MainForm::me1_4_Click},   {"me1_5", &MainForm::me1_5_Click},
       {"me1_6", &MainForm::me1_6_Click},   {"me1_7", &MainForm::me1_7_Click},
@@ -51,10 +54,12 @@ bool MainForm::menuItemChosen(std::string_view item) {
       {"me1_12", &MainForm::me1_12_Click}, {"me1_13", &MainForm::me1_13_Click},
       {"me1_14", &MainForm::me1_14_Click}, {"me2_1", &MainForm::me2_1_Click},
   };
-  auto it = kHandlers.find(item);
-  if (it == kHandlers.end()) return false;
-  (this->*(it->second))();
-  return true;
+  for (const MenuHandler& h : kHandlers) {
+    if (h.item != item) continue;
+    (this->*h.handler)();
+    return true;
+  }
+  return false;
 }
 
 }  // namespace tessaly

@@ -6,7 +6,7 @@
 namespace tessaly {
 namespace {
 
-constexpr std::string_view kLocationFields[] = {"Command2", "LongGrad", "LongMin", "List1",
+constexpr ElementName kLocationFields[] = {"Command2", "LongGrad", "LongMin", "List1",
                                                 "List2",    "LatGrad",  "LatMin",  "Timezon"};
 
 std::string wholeNumberText(int value) { return numberText(static_cast<double>(value)); }
@@ -14,7 +14,7 @@ std::string wholeNumberText(int value) { return numberText(static_cast<double>(v
 }  // namespace
 
 void MainForm::setLocationLocked(bool locked) {
-  for (std::string_view field : kLocationFields) model_.setEnabled(field, !locked);
+  for (ElementName field : kLocationFields) model_.setEnabled(field, !locked);
 }
 
 void MainForm::Option1_Click() {
@@ -63,21 +63,21 @@ void MainForm::Timer1_Timer() {
 
 // In manual mode the ticks stay stopped, so that they cannot overwrite the
 // date and time typed; the interval applies when tracking is chosen again.
-void MainForm::chooseInterval(std::string_view item, std::int16_t milliseconds) {
-  state_.TimerMs = milliseconds;
-  if (model_.selected("Option1")) model_.setTimerInterval(milliseconds);
-  chooseIntervalMarks(item);
+void MainForm::chooseInterval(const IntervalItem& choice) {
+  state_.TimerMs = choice.milliseconds;
+  if (model_.selected("Option1")) model_.setTimerInterval(choice.milliseconds);
+  chooseIntervalMarks(choice.item);
 }
 
-void MainForm::chooseIntervalMarks(std::string_view item) {
+void MainForm::chooseIntervalMarks(ElementName item) {
   model_.setChecked(item, true);
-  for (std::string_view other : {"me1_2", "me1_3", "me1_4", "me1_5"})
-    if (other != item) model_.setChecked(other, false);
+  for (const IntervalItem& other : kIntervalItems)
+    if (other.item != item) model_.setChecked(other.item, false);
 }
 
-void MainForm::me1_2_Click() { chooseInterval("me1_2", 1000); }
-void MainForm::me1_3_Click() { chooseInterval("me1_3", 3000); }
-void MainForm::me1_4_Click() { chooseInterval("me1_4", 5000); }
-void MainForm::me1_5_Click() { chooseInterval("me1_5", 10000); }
+void MainForm::me1_2_Click() { chooseInterval(kIntervalItems[0]); }
+void MainForm::me1_3_Click() { chooseInterval(kIntervalItems[1]); }
+void MainForm::me1_4_Click() { chooseInterval(kIntervalItems[2]); }
+void MainForm::me1_5_Click() { chooseInterval(kIntervalItems[3]); }
 
 }  // namespace tessaly

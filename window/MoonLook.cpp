@@ -55,7 +55,7 @@ MoonLook moonLook(double fractionPercent, double ageDays, bool southern) {
   return look;
 }
 
-MoonLook moonLookShown(const FieldStore& window, const ObservationState& state) {
+MoonLook moonLookShown(const WindowModel& window, const ObservationState& state) {
   return moonLook(readNumber(window.text("Fraction")).value, readNumber(window.text("Label37")).value,
                   state.ObsLat < 0);
 }

@@ -4,9 +4,9 @@
 // No astronomy of its own.
 #include <string>
 
-#include "engine/FieldStore.h"
 #include "engine/ObservationState.h"
 #include "window/Captions.h"
+#include "window/WindowModel.h"
 
 namespace tessaly {
 
@@ -35,7 +35,7 @@ MoonLook moonLook(double fractionPercent, double ageDays, bool southern);
 
 // From the Fraction and age texts of the window and the observer's latitude
 // of the last calculation.
-MoonLook moonLookShown(const FieldStore& window, const ObservationState& state);
+MoonLook moonLookShown(const WindowModel& window, const ObservationState& state);
 
 // "Waning crescent, 4 % illuminated"
 std::string lookName(const MoonLook& look, Language language);

@@ -1,67 +1,44 @@
 #include "window/WindowModel.h"
 
 #include <stdexcept>
+#include <string>
 
 #include "settings/SettingsFile.h"
 #include "window/AccessibleNames.h"
 
 namespace tessaly {
 
-namespace {
-
-// Kept apart so that the lookup itself stays a short function.
-[[noreturn, gnu::cold, gnu::noinline]] void noSuchElement(std::string_view name) {
-  // The names are fixed: an unknown one is a programming error, not input.
-  throw std::invalid_argument("no window element " + std::string(name));
-}
-
-}  // namespace
-
-WindowModel::WindowModel() : slots_(std::size_t{1} << kSlotBits, -1) {
-  const std::size_t mask = slots_.size() - 1;
-  for (const ElementSpec& e : windowElements()) {
-    std::size_t slot = slotOf(e.name);
-    while (slots_[slot] >= 0) slot = (slot + 1) & mask;
-    slots_[slot] = static_cast<std::int16_t>(elements_.size());
-    elements_.emplace_back(std::string(e.name),
-                           Element{e.kind, std::string(e.initialText), e.enabled, e.checked, {}, 0, {}});
-  }
+WindowModel::WindowModel() {
+  elements_.reserve(ElementName::kCount);
+  for (const ElementSpec& e : windowElements())
+    elements_.push_back(Element{std::string(e.initialText), e.enabled, e.checked, {}, 0, {}});
   for (auto entry : kEastWest) list("List1").entries.emplace_back(entry);
   for (auto entry : kNorthSouth) list("List2").entries.emplace_back(entry);
   // The window is created with its English captions.
-  for (const CaptionRow& row : accessibleNames()) element(row.control).accessibleName = row.english;
+  for (const ElementCaption& row : accessibleNames()) element(row.control).accessibleName = row.english;
 }
 
-WindowModel::Element& WindowModel::element(std::string_view name) {
-  const std::size_t mask = slots_.size() - 1;
-  for (std::size_t slot = slotOf(name); slots_[slot] >= 0; slot = (slot + 1) & mask) {
-    auto& [elementName, e] = elements_[static_cast<std::size_t>(slots_[slot])];
-    if (elementName == name) return e;
-  }
-  noSuchElement(name);
+// The engine's names are fixed like the window's: one outside the table is a
+// fault of the program, never of its input.
+ElementName WindowModel::EngineFields::named(std::string_view name) {
+  if (const auto found = ElementName::find(name)) return *found;
+  throw std::logic_error("no window element " + std::string(name));
 }
 
-const WindowModel::Element& WindowModel::element(std::string_view name) const {
-  return const_cast<WindowModel*>(this)->element(name);
+WindowModel::Element& WindowModel::list(ElementName name) {
+  if (kind(name) != ElementKind::OneRowList) throw std::logic_error(std::string(name.text()) + " is no list");
+  return element(name);
 }
 
-WindowModel::Element& WindowModel::list(std::string_view name) {
-  Element& e = element(name);
-  if (e.kind != ElementKind::OneRowList) throw std::invalid_argument(std::string(name) + " is no list");
-  return e;
+const WindowModel::Element& WindowModel::list(ElementName name) const {
+  return const_cast<WindowModel*>(this)->list(name);
 }
 
-void WindowModel::changed(std::string_view name) const {
-  if (onChange_) onChange_(name);
-}
-
-std::string WindowModel::text(std::string_view name) const { return element(name).text; }
-
-bool WindowModel::takes(std::string_view name, char c) {
+bool WindowModel::takes(ElementName name, char c) {
   return name != "Town" || kTextFieldEnds.find(c) == std::string_view::npos;
 }
 
-void WindowModel::setText(std::string_view name, std::string_view text) {
+void WindowModel::setText(ElementName name, std::string_view text) {
   Element& e = element(name);
   const std::string town = name == "Town" ? withoutTextFieldEnds(text) : std::string();
   if (name == "Town") text = town;
@@ -70,71 +47,53 @@ void WindowModel::setText(std::string_view name, std::string_view text) {
   changed(name);
 }
 
-ElementKind WindowModel::kind(std::string_view name) const { return element(name).kind; }
-
-std::string WindowModel::accessibleName(std::string_view name) const { return element(name).accessibleName; }
-
-void WindowModel::setAccessibleName(std::string_view name, std::string_view accessibleName) {
+void WindowModel::setAccessibleName(ElementName name, std::string_view accessibleName) {
   Element& e = element(name);
   if (e.accessibleName == accessibleName) return;
   e.accessibleName = accessibleName;
   changed(name);
 }
 
-int WindowModel::topEntry(std::string_view name) const {
-  return const_cast<WindowModel*>(this)->list(name).top;
-}
-
-void WindowModel::selectEntry(std::string_view name, int index) {
+void WindowModel::selectEntry(ElementName name, int index) {
   Element& e = list(name);
   if (index < 0 || index >= static_cast<int>(e.entries.size()))
-    throw std::out_of_range("no entry " + std::to_string(index) + " in " + std::string(name));
+    throw std::out_of_range("no entry " + std::to_string(index) + " in " + std::string(name.text()));
   e.top = index;
   changed(name);
 }
 
-const std::vector<std::string>& WindowModel::entries(std::string_view name) const {
-  return const_cast<WindowModel*>(this)->list(name).entries;
-}
-
-void WindowModel::clearList(std::string_view name) {
+void WindowModel::clearList(ElementName name) {
   Element& e = list(name);
   e.entries.clear();
   e.top = 0;
   changed(name);
 }
 
-void WindowModel::addEntry(std::string_view name, std::string_view entry) {
+void WindowModel::addEntry(ElementName name, std::string_view entry) {
   list(name).entries.emplace_back(entry);
   changed(name);
 }
 
-bool WindowModel::enabled(std::string_view name) const { return element(name).enabled; }
-
-void WindowModel::setEnabled(std::string_view name, bool enabled) {
+void WindowModel::setEnabled(ElementName name, bool enabled) {
   Element& e = element(name);
   if (e.enabled == enabled) return;
   e.enabled = enabled;
   changed(name);
 }
 
-bool WindowModel::selected(std::string_view option) const { return element(option).checked; }
-
-void WindowModel::setSelected(std::string_view option, bool selected) {
+void WindowModel::setSelected(ElementName option, bool selected) {
+  if (kind(option) != ElementKind::OptionButton)
+    throw std::logic_error(std::string(option.text()) + " is no option");
   Element& e = element(option);
-  if (e.kind != ElementKind::OptionButton) throw std::invalid_argument(std::string(option) + " is no option");
   if (e.checked == selected) return;
   e.checked = selected;
   changed(option);
   if (!selected) return;
-  const std::string other = option == "Option1" ? "Option2" : "Option1";
-  setSelected(other, false);
+  setSelected(option == "Option1" ? ElementName("Option2") : ElementName("Option1"), false);
   if (onOption_) onOption_(option);
 }
 
-bool WindowModel::checked(std::string_view item) const { return element(item).checked; }
-
-void WindowModel::setChecked(std::string_view item, bool checked) {
+void WindowModel::setChecked(ElementName item, bool checked) {
   Element& e = element(item);
   if (e.checked == checked) return;
   e.checked = checked;
@@ -143,22 +102,17 @@ void WindowModel::setChecked(std::string_view item, bool checked) {
 
 void WindowModel::setTimerInterval(int milliseconds) {
   timerInterval_ = milliseconds;
-  changed("Timer1");
+  timerChanged();
 }
 
 void WindowModel::setTimerEnabled(bool enabled) {
   timerEnabled_ = enabled;
-  changed("Timer1");
+  timerChanged();
 }
 
-bool WindowModel::aboutShown(std::string_view dialog) const {
-  auto it = aboutShown_.find(dialog);
-  return it != aboutShown_.end() && it->second;
-}
-
-void WindowModel::setAboutShown(std::string_view dialog, bool shown) {
-  aboutShown_.insert_or_assign(std::string(dialog), shown);
-  changed(dialog);
+void WindowModel::setAboutShown(Language language, bool shown) {
+  aboutShown_[index(language)] = shown;
+  listeners_.notify([language](Listener& l) { l.aboutChanged(language); });
 }
 
 }  // namespace tessaly

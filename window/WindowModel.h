@@ -1,56 +1,81 @@
 #pragma once
 // The main window as data, free of any toolkit: texts and captions, enabled
 // states, the one-row lists, the option group, menu check marks, the timer
-// and the About windows. A view realises it and is told of every change.
-#include <cstdint>
+// and the About windows. Views and the form listen to it.
+#include <array>
 #include <functional>
-#include <map>
+#include <initializer_list>
 #include <string>
-#include <utility>
+#include <string_view>
 #include <vector>
 
 #include "engine/FieldStore.h"
-#include "window/WindowFields.h"
+#include "window/Captions.h"
+#include "window/ElementName.h"
+#include "window/Listeners.h"
 
 namespace tessaly {
 
-class WindowModel : public FieldStore {
+// A text for a field, as typed.
+struct FieldText {
+  ElementName field;
+  std::string text;
+};
+
+class WindowModel {
  public:
-  // Called with the element's name ("Timer1" for the timer, the dialog's
-  // name for an About window) after it changed.
-  using ChangeListener = std::function<void(std::string_view name)>;
-  // Called when an option button becomes selected, by the user or by the
-  // program.
-  using OptionListener = std::function<void(std::string_view option)>;
+  // Told after each change, in the order the listeners were added.
+  class Listener {
+   public:
+    virtual void elementChanged(ElementName) {}
+    virtual void timerChanged() {}
+    // The About window of that language was shown or closed.
+    virtual void aboutChanged(Language) {}
+
+   protected:
+    ~Listener() = default;
+  };
 
   WindowModel();
+  WindowModel(const WindowModel&) = delete;
+  WindowModel& operator=(const WindowModel&) = delete;
 
-  std::string text(std::string_view name) const override;
+  void addListener(Listener& listener) { listeners_.add(listener); }
+  void removeListener(Listener& listener) { listeners_.remove(listener); }
+  // The option buttons' event, raised when one becomes selected by the user
+  // or by the program: the form's handlers.
+  void setOptionHandler(std::function<void(ElementName)> handler) { onOption_ = std::move(handler); }
+
+  const std::string& text(ElementName name) const { return element(name).text; }
   // Characters a box does not take are left out.
-  void setText(std::string_view name, std::string_view text) override;
+  void setText(ElementName name, std::string_view text);
+  void setTexts(std::initializer_list<FieldText> texts) {
+    for (const FieldText& t : texts) setText(t.field, t.text);
+  }
   // Whether a box takes a character: Town takes no comma, CR or LF, which
   // the settings line cannot hold inside the town's field.
-  static bool takes(std::string_view name, char c);
-  int topEntry(std::string_view list) const override;
-  void selectEntry(std::string_view list, int index) override;
+  static bool takes(ElementName name, char c);
 
-  ElementKind kind(std::string_view name) const;
+  ElementKind kind(ElementName name) const { return name.spec().kind; }
   // What a screen reader speaks for the element; empty where its text says it.
-  std::string accessibleName(std::string_view name) const;
-  void setAccessibleName(std::string_view name, std::string_view accessibleName);
-  bool enabled(std::string_view name) const;
-  void setEnabled(std::string_view name, bool enabled);
+  const std::string& accessibleName(ElementName name) const { return element(name).accessibleName; }
+  void setAccessibleName(ElementName name, std::string_view accessibleName);
+  bool enabled(ElementName name) const { return element(name).enabled; }
+  void setEnabled(ElementName name, bool enabled);
 
-  const std::vector<std::string>& entries(std::string_view list) const;
-  void clearList(std::string_view list);
-  void addEntry(std::string_view list, std::string_view entry);
+  // The one-row lists: their entries and the index of the entry in view.
+  const std::vector<std::string>& entries(ElementName list) const { return this->list(list).entries; }
+  int topEntry(ElementName list) const { return this->list(list).top; }
+  void selectEntry(ElementName list, int index);
+  void clearList(ElementName list);
+  void addEntry(ElementName list, std::string_view entry);
 
   // Selecting one option button clears the other and raises its event.
-  bool selected(std::string_view option) const;
-  void setSelected(std::string_view option, bool selected);
+  bool selected(ElementName option) const { return element(option).checked; }
+  void setSelected(ElementName option, bool selected);
 
-  bool checked(std::string_view menuItem) const;
-  void setChecked(std::string_view menuItem, bool checked);
+  bool checked(ElementName menuItem) const { return element(menuItem).checked; }
+  void setChecked(ElementName menuItem, bool checked);
 
   // An interval of 0 stops the ticks; a disabled timer never ticks.
   int timerInterval() const { return timerInterval_; }
@@ -59,15 +84,15 @@ class WindowModel : public FieldStore {
   void setTimerEnabled(bool enabled);
   bool timerRunning() const { return timerEnabled_ && timerInterval_ > 0; }
 
-  bool aboutShown(std::string_view dialog) const;
-  void setAboutShown(std::string_view dialog, bool shown);
+  bool aboutShown(Language language) const { return aboutShown_[index(language)]; }
+  void setAboutShown(Language language, bool shown);
 
-  void setChangeListener(ChangeListener listener) { onChange_ = std::move(listener); }
-  void setOptionListener(OptionListener listener) { onOption_ = std::move(listener); }
+  // The fields as the engine addresses them, by names it holds as text.
+  FieldStore& fields() { return fields_; }
+  const FieldStore& fields() const { return fields_; }
 
  private:
   struct Element {
-    ElementKind kind;
     std::string text;
     bool enabled;
     bool checked;
@@ -75,29 +100,39 @@ class WindowModel : public FieldStore {
     int top = 0;
     std::string accessibleName;
   };
-  Element& element(std::string_view name);
-  const Element& element(std::string_view name) const;
-  Element& list(std::string_view name);
-  void changed(std::string_view name) const;
 
-  // Looked up by name some sixty times a tick: an open-addressed table of
-  // the fixed names beside the elements. The names are short and tell
-  // themselves apart by their length and their first, middle and last two
-  // characters; the few that share those only cost a further probe.
-  static constexpr int kSlotBits = 10;
-  static std::size_t slotOf(std::string_view name) {
-    const std::size_t n = name.size();
-    const auto at = [&](std::size_t i) { return static_cast<std::uint64_t>(static_cast<unsigned char>(name[i])); };
-    const std::uint64_t key = n < 2 ? n : n ^ at(0) << 8 ^ at(n / 2) << 16 ^ at(n - 2) << 24 ^ at(n - 1) << 32;
-    return static_cast<std::size_t>(key * 0x9E3779B97F4A7C15u >> (64 - kSlotBits));
+  class EngineFields : public FieldStore {
+   public:
+    explicit EngineFields(WindowModel& model) : model_(model) {}
+    std::string text(std::string_view name) const override { return model_.text(named(name)); }
+    void setText(std::string_view name, std::string_view text) override { model_.setText(named(name), text); }
+    int topEntry(std::string_view list) const override { return model_.topEntry(named(list)); }
+    void selectEntry(std::string_view list, int index) override { model_.selectEntry(named(list), index); }
+
+   private:
+    static ElementName named(std::string_view name);
+    WindowModel& model_;
+  };
+
+  static std::size_t index(Language language) { return language == Language::English ? 0 : 1; }
+  Element& element(ElementName name) { return elements_[name.index()]; }
+  const Element& element(ElementName name) const { return elements_[name.index()]; }
+  Element& list(ElementName name);
+  const Element& list(ElementName name) const;
+  void changed(ElementName name) const {
+    listeners_.notify([name](Listener& l) { l.elementChanged(name); });
   }
-  std::vector<std::pair<std::string, Element>> elements_;
-  std::vector<std::int16_t> slots_;  // index into elements_, or -1
+  void timerChanged() const {
+    listeners_.notify([](Listener& l) { l.timerChanged(); });
+  }
+
+  std::vector<Element> elements_;
   int timerInterval_ = 1000;
   bool timerEnabled_ = false;
-  std::map<std::string, bool, std::less<>> aboutShown_;
-  ChangeListener onChange_;
-  OptionListener onOption_;
+  std::array<bool, 2> aboutShown_{};
+  EngineFields fields_{*this};
+  Listeners<Listener> listeners_;
+  std::function<void(ElementName)> onOption_;
 };
 
 }  // namespace tessaly

@@ -38,26 +38,26 @@ inline bool isPhaseDate(std::string_view t) {
 // The rise, set and culmination fields: each a number or the dash, as "Field:
 // text" for the first that is not; empty when all are.
 inline std::string badRiseSetCulmField(const WindowModel& m) {
-  constexpr std::string_view kFields[] = {
+  constexpr ElementName kFields[] = {
       "RiseHour", "RiseMin", "RAzim", "SetHour", "SetMin", "SAzim", "CulmHour(0)",
       "CulmMin(0)", "ATransit(0)", "CulmHour(1)", "CulmMin(1)", "ATransit(1)"};
   for (auto f : kFields)
-    if (m.text(f) != "-" && !isPlainNumber(m.text(f))) return std::string(f) + ": \"" + m.text(f) + "\"";
+    if (m.text(f) != "-" && !isPlainNumber(m.text(f))) return std::string(f.text()) + ": \"" + m.text(f) + "\"";
   return {};
 }
 
 // The first field that shows something else than a number or its own dash
 // text, as "Field: text"; empty when every field is fine.
 inline std::string badValueField(const WindowModel& m) {
-  constexpr std::string_view kNumbers[] = {
+  constexpr ElementName kNumbers[] = {
       "DOY", "SidHour", "SidMin", "SidSec", "JulianDate", "LongSun", "LatLuna", "RAHour",
       "RAMin", "RASec", "DeclGrad", "DeclMin", "DeclSec", "AltTrue", "Distkm", "DistPer",
       "DiamMin", "DiamSec", "Fraction", "Label37", "DateDay", "DateMonth", "DateYear",
       "TimeHour", "TimeMin", "TimeSec", "LongGrad", "LongMin", "LatGrad", "LatMin", "Timezon"};
   constexpr std::string_view kPhaseNames[] = {"New Moon",  "1 Quarter",  "Full Moon",  "3 Quarter",
                                               "Новолуние", "1 четверть", "Полнолуние", "3 четверть"};
-  const auto bad = [&m](std::string_view field) {
-    return std::string(field) + ": \"" + m.text(field) + "\"";
+  const auto bad = [&m](ElementName field) {
+    return std::string(field.text()) + ": \"" + m.text(field) + "\"";
   };
   for (auto f : kNumbers)
     if (!isPlainNumber(m.text(f))) return bad(f);
@@ -65,9 +65,10 @@ inline std::string badValueField(const WindowModel& m) {
   if (m.text("AzimTrue") != "- - - - - -" && !isPlainNumber(m.text("AzimTrue"))) return bad("AzimTrue");
   if (m.text("AltApp") != "--------" && !isPlainNumber(m.text("AltApp"))) return bad("AltApp");
   if (m.text("Label33") != "" && m.text("Label33") != "-") return bad("Label33");
-  for (auto f : {"Phase1", "Phase2"})
+  constexpr ElementName kPhases[] = {"Phase1", "Phase2"}, kPhaseDates[] = {"DatePhase1", "DatePhase2"};
+  for (ElementName f : kPhases)
     if (std::ranges::find(kPhaseNames, m.text(f)) == std::end(kPhaseNames)) return bad(f);
-  for (auto f : {"DatePhase1", "DatePhase2"})
+  for (ElementName f : kPhaseDates)
     if (!isPhaseDate(m.text(f))) return bad(f);
   return {};
 }

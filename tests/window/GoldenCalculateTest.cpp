@@ -14,7 +14,7 @@ using testing::GoldenCase;
 void enterCase(MainForm& form, const GoldenCase& c) {
   setAngleConstants(form.state());
   if (c.lang == "ru") form.SetRussianCaptions();
-  for (const auto& [name, text] : c.inputs) form.model().setText(name, text);
+  for (const auto& [name, text] : c.inputs) form.model().setText(ElementName::find(name).value(), text);
   form.model().selectEntry("List1", c.list1);
   form.model().selectEntry("List2", c.list2);
   form.state().AzimShift = c.azimShift;
@@ -28,7 +28,7 @@ void expectOutcome(const HeadlessForm& f, const GoldenCase& c) {
     EXPECT_TRUE(f.messages.shown.empty()) << f.messages.shown[0];
   }
   ASSERT_FALSE(c.expected.empty());
-  for (const auto& [name, text] : c.expected) EXPECT_EQ(f.form.model().text(name), text) << name;
+  for (const auto& [name, text] : c.expected) EXPECT_EQ(f.form.model().text(ElementName::find(name).value()), text) << name;
 }
 
 TEST(GoldenCases, EveryCalculateMatchesTextForText) {

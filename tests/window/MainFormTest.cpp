@@ -13,7 +13,7 @@ namespace tessaly {
 namespace {
 
 
-constexpr std::string_view kLockedInRealTime[] = {"Command2", "LongGrad", "LongMin", "List1",
+constexpr ElementName kLockedInRealTime[] = {"Command2", "LongGrad", "LongMin", "List1",
                                                   "List2",    "LatGrad",  "LatMin",  "Timezon"};
 
 class MainFormTest : public ::testing::Test {
@@ -73,9 +73,8 @@ TEST_F(MainFormTest, NoTickRunsInsideTheMessageBoxOfAnother) {
 
 TEST_F(MainFormTest, AzimuthItemsRewriteRiseAndSetAtOnceButNotTheCurrentAzimuth) {
   model().setSelected("Option2", true);
-  for (auto [field, text] : {std::pair{"DateDay", "6"}, {"DateMonth", "12"}, {"DateYear", "2026"},
-                             {"TimeHour", "21"}, {"TimeMin", "30"}, {"TimeSec", "0"}})
-    model().setText(field, text);
+  model().setTexts({{"DateDay", "6"}, {"DateMonth", "12"}, {"DateYear", "2026"},
+                    {"TimeHour", "21"}, {"TimeMin", "30"}, {"TimeSec", "0"}});
   f.form.Command2_Click();
   ASSERT_EQ(model().text("RAzim"), "118.9");
   ASSERT_EQ(model().text("AzimTrue"), "341.6");
@@ -131,12 +130,12 @@ TEST_F(MainFormTest, IntervalChosenInManualLeavesTheTicksStopped) {
   EXPECT_EQ(model().timerInterval(), 5000);
 }
 
-constexpr std::string_view kRiseSetCulm[] = {"RiseHour", "RiseMin",    "RAzim",       "SetHour",
+constexpr ElementName kRiseSetCulm[] = {"RiseHour", "RiseMin",    "RAzim",       "SetHour",
                                              "SetMin",   "SAzim",      "CulmHour(0)", "CulmMin(0)",
                                              "ATransit(0)", "CulmHour(1)", "CulmMin(1)", "ATransit(1)"};
-constexpr std::string_view kPhases[] = {"Phase1", "DatePhase1", "Phase2", "DatePhase2"};
+constexpr ElementName kPhases[] = {"Phase1", "DatePhase1", "Phase2", "DatePhase2"};
 
-std::vector<std::string> texts(const WindowModel& m, std::span<const std::string_view> fields) {
+std::vector<std::string> texts(const WindowModel& m, std::span<const ElementName> fields) {
   std::vector<std::string> out;
   for (auto field : fields) out.push_back(m.text(field));
   return out;
@@ -156,9 +155,8 @@ TEST_F(MainFormTest, TickAcrossMidnightLeavesRiseSetAndCulminations) {
 TEST_F(MainFormTest, ChoosingRealTimeRecomputesPhasesRiseAndSetAtOnce) {
   model().setSelected("Option2", true);
   const auto calculate = [this](const char* day, const char* year) {
-    for (auto [field, text] : {std::pair{"DateDay", day}, {"DateMonth", "12"}, {"DateYear", year},
-                               {"TimeHour", "9"}, {"TimeMin", "5"}, {"TimeSec", "3"}})
-      model().setText(field, text);
+    model().setTexts({{"DateDay", day}, {"DateMonth", "12"}, {"DateYear", year},
+                      {"TimeHour", "9"}, {"TimeMin", "5"}, {"TimeSec", "3"}});
     f.form.Command2_Click();
     return std::pair{texts(model(), kRiseSetCulm), texts(model(), kPhases)};
   };

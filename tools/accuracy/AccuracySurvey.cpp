@@ -66,7 +66,11 @@ class Window {
   explicit Window(const Moment& m) {
     setAngleConstants(f_.form.state());
     WindowModel& w = f_.form.model();
-    const std::pair<const char*, int> texts[] = {
+    struct FieldNumber {
+      ElementName field;
+      int value;
+    };
+    const FieldNumber texts[] = {
         {"DateDay", m.day},   {"DateMonth", m.month},   {"DateYear", m.year},
         {"TimeHour", m.hour}, {"TimeMin", m.minute},    {"TimeSec", m.second},
         {"Timezon", m.zone},  {"LongGrad", m.longitudeDegrees}, {"LongMin", m.longitudeMinutes},
@@ -78,11 +82,11 @@ class Window {
     f_.form.Command2_Click();
     if (!f_.messages.shown.empty()) throw std::logic_error("Calculate refused: " + f_.messages.shown[0]);
   }
-  std::string text(const char* field) const { return f_.form.model().text(field); }
-  double number(const char* field) const { return std::stod(text(field)); }
-  bool shows(const char* field) const { return text(field) != "-"; }
+  std::string text(ElementName field) const { return f_.form.model().text(field); }
+  double number(ElementName field) const { return std::stod(text(field)); }
+  bool shows(ElementName field) const { return text(field) != "-"; }
   // Local decimal hour of an hour and minute pair.
-  double hour(const char* hourField, const char* minuteField) const {
+  double hour(ElementName hourField, ElementName minuteField) const {
     return number(hourField) + number(minuteField) / 60;
   }
 
@@ -149,7 +153,8 @@ void compareMoment(const Moment& m, const Window& w, Rows& rows, Survey& survey)
   const int second = quarterOfName(w.text("Phase2"));
   const int previous = static_cast<int>(elongationAt(jd) / 90);
   if (first != previous || second != (previous + 1) % 4) ++survey.phasesNotBracketing;
-  for (auto [field, quarter] : {std::pair{"DatePhase1", first}, std::pair{"DatePhase2", second}}) {
+  const std::pair<ElementName, int> shownPhases[] = {{ElementName("DatePhase1"), first}, {ElementName("DatePhase2"), second}};
+  for (auto [field, quarter] : shownPhases) {
     // The minute shown holds the phase (its time is cut to the minute, not
     // rounded): read as the middle of that minute.
     const double shown = phaseJD(w.text(field), m.zone) + kMinute / 2;
@@ -166,7 +171,7 @@ void compareMoment(const Moment& m, const Window& w, Rows& rows, Survey& survey)
     const std::vector<double> q = day.at(t);
     return horizonOf(q[0], q[1], t, lon, lat);
   };
-  const auto compareEvent = [&](Quantity& row, const char* hourField, const char* minuteField, bool rising,
+  const auto compareEvent = [&](Quantity& row, ElementName hourField, ElementName minuteField, bool rising,
                                 const std::function<double(double)>& value) {
     if (!w.shows(hourField)) return;
     const double shown = m.jdAtLocalHour(w.hour(hourField, minuteField));
