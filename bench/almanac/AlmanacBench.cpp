@@ -24,9 +24,8 @@ struct TypedWindow : HeadlessForm {
   TypedWindow() {
     setAngleConstants(form.state());
     form.model().setSelected("Option2", true);
-    for (auto [field, text] : {std::pair{"LongGrad", "30"}, {"LongMin", "15"}, {"LatGrad", "45"},
-                               {"LatMin", "0"}, {"Timezon", "2"}})
-      form.model().setText(field, text);
+    form.model().setTexts(
+        {{"LongGrad", "30"}, {"LongMin", "15"}, {"LatGrad", "45"}, {"LatMin", "0"}, {"Timezon", "2"}});
   }
 };
 
@@ -48,7 +47,7 @@ void yearOfRows(benchmark::State& run, std::chrono::seconds step) {
     std::vector<std::string> texts(columns.size());
     while (range.next(moment)) {
       if (calculator.calculate(moment)) run.SkipWithError("Calculate refused a row");
-      for (std::size_t i = 0; i < columns.size(); ++i) texts[i] = almanac::columnText(columns[i], calculator.fields());
+      for (std::size_t i = 0; i < columns.size(); ++i) texts[i] = almanac::columnText(columns[i], calculator.fields().fields());
       table.row(texts);
       ++rows;
     }

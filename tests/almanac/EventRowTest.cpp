@@ -14,7 +14,7 @@ using testing::kPlace;
 using testing::singleRun;
 using testing::typedForm;
 
-constexpr std::string_view kEventFields[] = {
+constexpr ElementName kEventFields[] = {
     "RiseHour",    "RiseMin",    "RAzim",       "SetHour",     "SetMin",     "SAzim",
     "CulmHour(0)", "CulmMin(0)", "ATransit(0)", "CulmHour(1)", "CulmMin(1)", "ATransit(1)",
 };
@@ -25,9 +25,10 @@ std::vector<std::string> phasesOnDate(const testing::Typed& place, const std::st
   std::vector<std::string> found;
   for (const char* time : {"0:0:0", "23:59:59"}) {
     const auto f = singleRun(place, date, time);
-    for (const char* slot : {"1", "2"}) {
-      const std::string text = f->form.model().text(std::string("DatePhase") + slot);
-      const std::string entry = f->form.model().text(std::string("Phase") + slot) + " " + text;
+    for (auto [phase, shownDate] : {std::pair{ElementName("Phase1"), ElementName("DatePhase1")},
+                               std::pair{ElementName("Phase2"), ElementName("DatePhase2")}}) {
+      const std::string text = f->form.model().text(shownDate);
+      const std::string entry = f->form.model().text(phase) + " " + text;
       if (text.starts_with(date + " ") && std::ranges::find(found, entry) == found.end()) found.push_back(entry);
     }
   }
@@ -60,10 +61,10 @@ TEST(EventRows, EveryDateOfAMonthIsItsSingleCalculate) {
     for (const EventRow& row : rows) {
       const std::string date = columnText(*findColumn("date"), row.fields);
       testing::Typed place = kPlace;
-      place.emplace_back("Timezon", row.fields.text("Timezon"));
+      place.push_back({"Timezon", row.fields.text("Timezon")});
       const auto single = singleRun(place, date, "12:0:0");
-      for (std::string_view field : kEventFields)
-        EXPECT_EQ(row.fields.text(field), single->form.model().text(field)) << date << " " << field;
+      for (ElementName field : kEventFields)
+        EXPECT_EQ(row.fields.text(field.text()), single->form.model().text(field)) << date << " " << field;
       std::vector<std::string> listed;
       for (const PhaseOnDate& p : row.phases) listed.push_back(p.name + " " + p.dateText);
       EXPECT_EQ(listed, phasesOnDate(place, date)) << date;
@@ -87,7 +88,7 @@ TEST(EventRows, APhaseOnTheDayOfAChangeTakesItsOwnOffset) {
   ASSERT_EQ(on.phases.size(), 1u);
   EXPECT_EQ(on.fields.text("Timezon"), "-5");
   testing::Typed place = kPlace;
-  place.emplace_back("Timezon", "-4");
+  place.push_back({"Timezon", "-4"});
   const auto single = singleRun(place, "29.10.1972", "0:42:0");
   EXPECT_EQ(on.phases[0].name, single->form.model().text("Phase1"));
   EXPECT_EQ(on.phases[0].dateText, single->form.model().text("DatePhase1"));

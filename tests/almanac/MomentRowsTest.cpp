@@ -17,9 +17,9 @@ using testing::kPlace;
 void expectSingleRun(const WindowModel& row, testing::Typed place) {
   const std::string date = row.text("DateDay") + "." + row.text("DateMonth") + "." + row.text("DateYear");
   const std::string time = row.text("TimeHour") + ":" + row.text("TimeMin") + ":" + row.text("TimeSec");
-  place.emplace_back("Timezon", row.text("Timezon"));
+  place.push_back({"Timezon", row.text("Timezon")});
   const auto single = testing::singleRun(place, date, time);
-  for (std::string_view field : calculateFields())
+  for (ElementName field : calculateFields())
     ASSERT_EQ(row.text(field), single->form.model().text(field)) << date << " " << time << " " << field;
 }
 

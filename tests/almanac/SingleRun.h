@@ -12,7 +12,7 @@
 
 namespace tessaly::testing {
 
-using Typed = std::vector<std::pair<std::string, std::string>>;
+using Typed = std::vector<FieldText>;
 
 // 30°15' E, 45° N in zone 2, as in the command line's own examples.
 inline const Typed kPlace = {{"LongGrad", "30"}, {"LongMin", "15"}, {"LatGrad", "45"}, {"LatMin", "0"},

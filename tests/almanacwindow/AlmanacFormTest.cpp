@@ -15,9 +15,8 @@ class AlmanacFormTest : public ::testing::Test {
     f.clock.set(6, 12, 2026, 21, 30, 0);
     f.form.Form_Load();
     model().setSelected("Option2", true);
-    for (auto [field, text] : {std::pair{"DateDay", "6"}, {"DateMonth", "12"}, {"DateYear", "2026"},
-                               {"TimeHour", "21"}, {"TimeMin", "30"}, {"TimeSec", "0"}})
-      model().setText(field, text);
+    model().setTexts({{"DateDay", "6"}, {"DateMonth", "12"}, {"DateYear", "2026"},
+                      {"TimeHour", "21"}, {"TimeMin", "30"}, {"TimeSec", "0"}});
     f.form.Command2_Click();
   }
   WindowModel& model() { return f.form.model(); }
@@ -35,7 +34,7 @@ TEST_F(AlmanacFormTest, DayMarksAndSamplesAreTheWindowsTexts) {
   ASSERT_EQ(day.samples.size(), 24u * 6 + 1);
   const struct {
     DayEvent event;
-    const char *hour, *minute, *value;
+    ElementName hour, minute, value;
   } fields[] = {{DayEvent::Rise, "RiseHour", "RiseMin", "RAzim"},
                 {DayEvent::Set, "SetHour", "SetMin", "SAzim"},
                 {DayEvent::UpperCulmination, "CulmHour(0)", "CulmMin(0)", "ATransit(0)"}};
@@ -67,7 +66,12 @@ TEST_F(AlmanacFormTest, ARefusedCalculateWhileOpenKeepsTheLastMoment) {
 
 TEST_F(AlmanacFormTest, FollowsTheTicksOfRealTimeTracking) {
   // As the window wires it.
-  f.form.setResultsListener([this] { almanac.follow(); });
+  struct Follower : MainForm::ResultsListener {
+    AlmanacForm& almanac;
+    explicit Follower(AlmanacForm& a) : almanac(a) {}
+    void resultsShown() override { almanac.follow(); }
+  } follower(almanac);
+  f.form.addResultsListener(follower);
   almanac.dayChartChosen();
   model().setSelected("Option1", true);
   // Past midnight into a new month the month comes along; the Qt window's

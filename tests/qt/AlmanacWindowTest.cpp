@@ -100,9 +100,8 @@ class AlmanacWindowTest : public QObject {
     chooseManual();
     for (const auto& c : cases) {
       WindowModel& w = session_->form.model();
-      for (auto [field, text] : {std::pair{"DateDay", c.day}, {"DateMonth", "12"}, {"DateYear", "2026"},
-                                 {"TimeHour", "21"}, {"TimeMin", "30"}, {"TimeSec", "0"}})
-        w.setText(field, text);
+      w.setTexts({{"DateDay", c.day}, {"DateMonth", "12"}, {"DateYear", "2026"},
+                  {"TimeHour", "21"}, {"TimeMin", "30"}, {"TimeSec", "0"}});
       w.selectEntry("List2", c.southInView);
       session_->form.Command2_Click();
       QCOMPARE(picture->look().litOnRight, c.litOnRight);

@@ -171,10 +171,10 @@ class MainWindowViewTest : public QObject {
     QTest::addColumn<QString>("control");
     QTest::addColumn<QString>("caption");
     for (auto rows : {headCaptions(), tailCaptions()})
-      for (const CaptionRow& row : rows)
+      for (const ElementCaption& row : rows)
         for (Language language : {Language::English, Language::Russian}) {
           const bool russian = language == Language::Russian;
-          const QString control = toQString(row.control);
+          const QString control = toQString(row.control.text());
           QTest::newRow(qPrintable(control + (russian ? " ru" : " en")))
               << russian << control << toQString(row.in(language));
         }
@@ -266,7 +266,7 @@ class MainWindowViewTest : public QObject {
     QVERIFY(!english->isModal());
     QTest::mouseClick(english->findChild<QPushButton*>("Command1"), Qt::LeftButton);
     QVERIFY(!english->isVisible());
-    QVERIFY(!session_->form.model().aboutShown("frmAbout"));
+    QVERIFY(!session_->form.model().aboutShown(Language::English));
 
     find<QAction>("me1_10")->trigger();
     find<QAction>("me2_1")->trigger();
@@ -278,7 +278,7 @@ class MainWindowViewTest : public QObject {
     QVERIFY(QTest::qWaitForWindowActive(russian));
     QTest::keyClick(russian, Qt::Key_Escape);
     QVERIFY(!russian->isVisible());
-    QVERIFY(!session_->form.model().aboutShown("frmAbout_rus"));
+    QVERIFY(!session_->form.model().aboutShown(Language::Russian));
     QCOMPARE(session_->exit.ended, 0);
   }
 

@@ -21,7 +21,7 @@ using testing::badValueField;
 
 // Day, month, year, hour, minute and second, as typed and as the clock reads them.
 using Moment = std::array<int, 6>;
-constexpr const char* kMomentFields[] = {"DateDay",  "DateMonth", "DateYear",
+constexpr ElementName kMomentFields[] = {"DateDay",  "DateMonth", "DateYear",
                                          "TimeHour", "TimeMin",   "TimeSec"};
 
 struct Window : HeadlessForm {
@@ -40,7 +40,7 @@ struct Window : HeadlessForm {
     m().setText("LongGrad", numberText(std::fabs(longitude)));
     m().setText("LatGrad", numberText(std::fabs(latitude)));
     m().setText("Timezon", zone);
-    for (const char* minutes : {"LongMin", "LatMin"}) m().setText(minutes, "0");
+    m().setTexts({{"LongMin", "0"}, {"LatMin", "0"}});
     m().selectEntry("List1", longitude < 0);
     m().selectEntry("List2", latitude < 0);
     form.Command2_Click();

@@ -38,9 +38,8 @@ TEST(StartUp, SaveThenRestartRestoresEverySavedField) {
   {
     Session s;
     s.model().setSelected("Option2", true);
-    for (auto [field, text] : {std::pair{"Town", "Ust Kut"}, {"LongGrad", "105"}, {"LongMin", "45.5"},
-                               {"LatGrad", "56"}, {"LatMin", "0.25"}, {"Timezon", "-8.5"}})
-      s.model().setText(field, text);
+    s.model().setTexts({{"Town", "Ust Kut"}, {"LongGrad", "105"}, {"LongMin", "45.5"},
+                        {"LatGrad", "56"}, {"LatMin", "0.25"}, {"Timezon", "-8.5"}});
     s.model().selectEntry("List1", 1);
     s.model().selectEntry("List2", 1);
     s.form.me1_4_Click();
@@ -63,7 +62,11 @@ TEST(StartUp, AzimuthOffsetsRestoreTheirMarks) {
   TempConfigHome home;
   Session().form.me1_7_Click();  // an offset never chosen is saved as an empty field
   EXPECT_EQ(home.readSettings(), "Varnholm, 30  15  0  45  0  0  2  1000 Azimuth,\r\n");
-  for (auto [offset, item] : {std::pair{"", "me1_12"}, {" 180 ", "me1_13"}, {" 90 ", "me1_14"}}) {
+  struct Reference {
+    const char* offset;
+    ElementName item;
+  };
+  for (auto [offset, item] : {Reference{"", "me1_12"}, {" 180 ", "me1_13"}, {" 90 ", "me1_14"}}) {
     const std::string line = std::string("Varnholm, 30  15  0  45  0  0  2  1000 Azimuth,") + offset + "\r\n";
     home.writeSettings(line);
     Session s;

@@ -15,16 +15,14 @@ using testing::badRiseSetCulmField;
 using testing::isPhaseDate;
 
 struct Window : HeadlessForm {
-  explicit Window(std::initializer_list<std::pair<const char*, const char*>> typed) {
+  explicit Window(std::initializer_list<FieldText> typed) {
     setAngleConstants(form.state());
     clock.set(9, 12, 2026, 21, 0, 0);
     m().setSelected("Option2", true);
-    for (const auto& [field, text] :
-         {std::pair{"DateDay", "15"}, {"DateMonth", "3"}, {"DateYear", "2021"}, {"TimeHour", "12"},
-          {"TimeMin", "0"}, {"TimeSec", "0"}, {"LongGrad", "30"}, {"LongMin", "0"},
-          {"LatGrad", "45"}, {"LatMin", "0"}, {"Timezon", "2"}})
-      m().setText(field, text);
-    for (const auto& [field, text] : typed) m().setText(field, text);
+    m().setTexts({{"DateDay", "15"}, {"DateMonth", "3"}, {"DateYear", "2021"}, {"TimeHour", "12"},
+                  {"TimeMin", "0"}, {"TimeSec", "0"}, {"LongGrad", "30"}, {"LongMin", "0"},
+                  {"LatGrad", "45"}, {"LatMin", "0"}, {"Timezon", "2"}});
+    m().setTexts(typed);
     form.Command2_Click();
   }
   WindowModel& m() { return form.model(); }
