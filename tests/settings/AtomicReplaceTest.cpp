@@ -3,14 +3,13 @@
 #include "settings/AtomicReplace.h"
 
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 
 #include <cerrno>
-#include <csignal>
 #include <filesystem>
 #include <fstream>
 
+#include "tests/support/FullDisk.h"
 #include "tests/support/TempConfigHome.h"
 
 namespace fs = std::filesystem;
@@ -53,16 +52,12 @@ TEST(AtomicReplace, FailureNamesTheStepAndTheErrorNumber) {
   std::ofstream(folder / "plain") << "a file, no folder";
   expectFailure(replaceFile(folder / "plain" / "tessaly.ini", kContent), ReplaceStep::CreateFolder, ENOTDIR);
 
-  // A full disk, as the file-size limit makes it, for root too.
-  rlimit old{};
-  ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &old), 0);
-  const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-  rlimit small = old;
-  small.rlim_cur = 16;
-  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
-  const auto failure = replaceFile(home.settingsFile(), kContent);
-  ::setrlimit(RLIMIT_FSIZE, &old);
-  std::signal(SIGXFSZ, oldHandler);
+  std::optional<ReplaceFailure> failure;
+  {
+    const tessaly::testing::FullDisk full(16);
+    ASSERT_TRUE(full.ok());
+    failure = replaceFile(home.settingsFile(), kContent);
+  }
   expectFailure(failure, ReplaceStep::Write, EFBIG);
   EXPECT_FALSE(fs::exists(home.settingsFile()));
 }

@@ -3,7 +3,6 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/file.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -16,6 +15,7 @@
 #include <string>
 
 #include "settings/SettingsFile.h"
+#include "tests/support/FullDisk.h"
 #include "tests/support/TempConfigHome.h"
 
 namespace fs = std::filesystem;
@@ -205,12 +205,8 @@ TEST(SettingsSaveInPlace, FullDiskKeepsTheOldLine) {
   home.writeSettings(kExampleLine);
   const ReadOnlyFolder readOnly(home);
   const pid_t saver = ReadOnlyFolder::startSave([&] {
-    std::signal(SIGXFSZ, SIG_IGN);
-    rlimit small{};
-    ::getrlimit(RLIMIT_FSIZE, &small);
-    small.rlim_cur = 1000;
-    return ::setrlimit(RLIMIT_FSIZE, &small) == 0 &&
-           writeSettingsFile(home.settingsFile(), kLongLine, nullptr);
+    const tessaly::testing::FullDisk full(1000);
+    return full.ok() && writeSettingsFile(home.settingsFile(), kLongLine, nullptr);
   });
   EXPECT_EQ(exitStatus(saver), 1);
   EXPECT_TRUE(home.readSettings() == kExampleLine) << home.readSettings().size();

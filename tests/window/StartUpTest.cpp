@@ -2,15 +2,14 @@
 // unreadable or huge: the window always starts tracking, and a failed save
 // leaves the old file as it was.
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 
+#include "tests/support/FullDisk.h"
 #include "tests/support/TempConfigHome.h"
 #include "tests/support/ValueFields.h"
 #include "window/Headless.h"
@@ -123,15 +122,11 @@ TEST(SettingsFaults, SaveCutOffPartWayKeepsTheOldFile) {
   Session s;
   s.model().setText("Town", std::string(200, 'x'));
 
-  rlimit old{};
-  ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &old), 0);
-  const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-  rlimit small = old;
-  small.rlim_cur = 16;
-  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
-  s.form.me1_7_Click();
-  ::setrlimit(RLIMIT_FSIZE, &old);
-  std::signal(SIGXFSZ, oldHandler);
+  {
+    const testing::FullDisk full(16);
+    ASSERT_TRUE(full.ok());
+    s.form.me1_7_Click();
+  }
 
   ASSERT_EQ(s.messages.shown.size(), 1u);
   EXPECT_TRUE(s.messages.shown[0].starts_with("Cannot save settings"));
