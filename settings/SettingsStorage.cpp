@@ -116,7 +116,7 @@ bool writeSettingsFile(const std::filesystem::path& path, std::string_view conte
   try {
     std::optional<std::string> reason;
     if (!isReadBackWhole(content))
-      reason = "the line is longer than start-up reads";
+      reason = "start-up would not read the line back whole";
     else if (const auto failure = replaceFile(path, content))
       reason = reasonText(*failure);
     if (reason && error != nullptr) *error = *reason;

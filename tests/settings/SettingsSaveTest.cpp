@@ -158,7 +158,7 @@ TEST(SettingsSave, LineLongerThanStartUpReadsIsRefused) {
   const std::string tooLong = std::string(kLongestSettingsLine + 1, 'T') + kExampleLine;
   std::string error;
   EXPECT_FALSE(writeSettingsFile(home.settingsFile(), tooLong, &error));
-  EXPECT_EQ(error, "the line is longer than start-up reads");
+  EXPECT_EQ(error, "start-up would not read the line back whole");
   EXPECT_TRUE(home.readSettings() == kExampleLine);
   const std::string longest = std::string(kLongestSettingsLine, 'T') + "\r\n";
   EXPECT_TRUE(writeSettingsFile(home.settingsFile(), longest, &error)) << error;
