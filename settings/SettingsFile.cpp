@@ -20,6 +20,13 @@ constexpr std::int16_t kShortestTimerMs = 1000;
 // The menu's offsets are 0, 180 and -180; a larger one is no reference.
 constexpr double kLargestAzimuthOffset = 360;
 
+// The UTF-8 bytes that continue a character rather than begin one.
+bool isUtf8Continuation(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
+
+// Two text fields of 4-byte characters and nine numbers (a number's text is
+// under 32 bytes) always make a line that start-up reads back whole.
+static_assert(2 * (4 * kLongestTextField + 1) + 9 * 32 + 2 <= kLongestSettingsLine);
+
 // Number form on writing: the sign position, the digits, one trailing blank.
 void appendNumber(std::string& line, double value) {
   line += signedNumberText(value);
@@ -103,9 +110,12 @@ std::string firstLineAsUtf8(std::string_view bytes) {
 
 std::string withoutTextFieldEnds(std::string_view text) {
   std::string kept;
-  kept.reserve(text.size());
-  for (char c : text)
-    if (kTextFieldEnds.find(c) == std::string_view::npos) kept += c;
+  std::size_t characters = 0;
+  for (char c : text) {
+    if (kTextFieldEnds.find(c) != std::string_view::npos) continue;
+    if (!isUtf8Continuation(c) && ++characters > kLongestTextField) break;
+    kept += c;
+  }
   return kept;
 }
 

@@ -27,11 +27,16 @@ struct SettingsValues {
 
 // What ends a text field of the line: no text field can hold these.
 constexpr std::string_view kTextFieldEnds = ",\r\n";
-// The text with the characters of kTextFieldEnds left out.
+// The most characters a text field holds, the town's box included: the
+// longest place names have under 200, and the line stays far shorter than
+// start-up reads (kLongestSettingsLine).
+constexpr std::size_t kLongestTextField = 300;
+// The text as a text field holds it: the characters of kTextFieldEnds left
+// out, and cut after kLongestTextField characters (never inside one).
 std::string withoutTextFieldEnds(std::string_view text);
 
-// The file's line: exact field forms, UTF-8, ending with "\r\n". Characters
-// of kTextFieldEnds in the texts are left out.
+// The file's line: exact field forms, UTF-8, ending with "\r\n". The texts
+// are written as withoutTextFieldEnds gives them.
 std::string formatSettingsLine(const SettingsValues& values);
 
 // Reads fields in order. fieldsRead = how many fields (0..11) were read before the
@@ -54,12 +59,10 @@ std::filesystem::path settingsFilePath();
 constexpr std::size_t kLongestSettingsLine = 64 * 1024;
 std::optional<std::string> readSettingsFile(const std::filesystem::path& path);
 
-// Replaces the file atomically: follows a symbolic link to the file it names, creates the folder
-// when missing, writes an unnamed temporary file beside it, flushes (fsync), gives it a name and
-// renames it over the old one; on any failure the old file stays intact, no temporary file stays
-// behind, and the reason goes to *error. Temporary files of saves killed part-way are removed.
-// Where the folder takes no new file but the file itself is writable, it is rewritten in place.
-// Never throws.
+// Saves the content as the whole file, through replaceFile (see
+// AtomicReplace.h): the old file stays whole on any failure, and the reason
+// goes to *error. Content that is not one line start-up reads back whole (at
+// most kLongestSettingsLine bytes, then "\r\n") is refused. Never throws.
 bool writeSettingsFile(const std::filesystem::path& path, std::string_view content,
                        std::string* error);
 

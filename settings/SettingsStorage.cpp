@@ -1,5 +1,5 @@
-// Where the settings file lives and how it is read. POSIX file calls, so
-// that every failure is seen and nothing throws.
+// Where the settings file lives, and reading and saving it. POSIX file
+// calls, so that every failure is seen and nothing throws.
 #include <fcntl.h>
 #include <pwd.h>
 #include <sys/stat.h>
@@ -7,8 +7,10 @@
 
 #include <cerrno>
 #include <cstdlib>
+#include <system_error>
 #include <vector>
 
+#include "settings/AtomicReplace.h"
 #include "settings/Descriptor.h"
 #include "settings/SettingsFile.h"
 
@@ -34,6 +36,38 @@ std::optional<std::filesystem::path> homeFolder() {
       found != nullptr && found->pw_dir != nullptr && *found->pw_dir != '\0')
     return std::filesystem::path(found->pw_dir);
   return std::nullopt;
+}
+
+// What went wrong in each step of a replacement, in the words of a message.
+constexpr std::pair<ReplaceStep, const char*> kStepReasons[] = {
+    {ReplaceStep::FollowLink, "cannot follow its link"},
+    {ReplaceStep::CreateFolder, "cannot create its folder"},
+    {ReplaceStep::CheckFile, "it is no regular file"},
+    {ReplaceStep::Lock, "another save does not end"},
+    {ReplaceStep::CreateTemporary, "cannot create a temporary file beside it"},
+    {ReplaceStep::Open, "cannot open it"},
+    {ReplaceStep::Reserve, "no room for the new line"},
+    {ReplaceStep::Write, "cannot write it"},
+    {ReplaceStep::Flush, "cannot flush it to the disk"},
+    {ReplaceStep::Name, "cannot name the temporary file"},
+    {ReplaceStep::Close, "cannot close it"},
+    {ReplaceStep::Rename, "cannot put the new file in its place"},
+    {ReplaceStep::Finish, "cannot cut it to the new line"},
+};
+
+std::string reasonText(const ReplaceFailure& failure) {
+  std::string reason = "cannot save it";
+  for (const auto& [step, text] : kStepReasons)
+    if (step == failure.step) reason = text;
+  if (failure.error != 0) reason += " (" + std::system_category().message(failure.error) + ")";
+  return reason;
+}
+
+// One line start-up reads back whole: it stops at the first CR or LF, and
+// after kLongestSettingsLine bytes.
+bool isReadBackWhole(std::string_view content) {
+  const std::size_t end = content.find_first_of("\r\n");
+  return end <= kLongestSettingsLine && content.substr(end) == "\r\n";
 }
 
 }  // namespace
@@ -75,6 +109,21 @@ std::optional<std::string> readSettingsFile(const std::filesystem::path& path) {
     return bytes;
   } catch (...) {  // out of memory
     return std::nullopt;
+  }
+}
+
+bool writeSettingsFile(const std::filesystem::path& path, std::string_view content, std::string* error) {
+  try {
+    std::optional<std::string> reason;
+    if (!isReadBackWhole(content))
+      reason = "start-up would not read the line back whole";
+    else if (const auto failure = replaceFile(path, content))
+      reason = reasonText(*failure);
+    if (reason && error != nullptr) *error = *reason;
+    return !reason;
+  } catch (...) {  // out of memory while building a name or a message
+    if (error != nullptr) *error = "out of memory";  // short enough to need no memory
+    return false;
   }
 }
 

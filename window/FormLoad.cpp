@@ -7,6 +7,7 @@
 
 #include "engine/NumberText.h"
 #include "engine/WholeNumber.h"
+#include "settings/AtomicReplace.h"
 #include "settings/SettingsFile.h"
 #include "window/MainForm.h"
 
@@ -40,8 +41,11 @@ void storeFieldsRead(ObservationState& s, const SettingsReading& r) {
 
 void MainForm::Form_Load() {
   setAngleConstants(state_);
+  const auto path = settingsFilePath();
+  // Temporary files of saves killed part-way go now, not at the next save.
+  removeStaleTemporaries(path);
   try {
-    const auto bytes = readSettingsFile(settingsFilePath());
+    const auto bytes = readSettingsFile(path);
     if (!bytes) throw ReadError{};
     const SettingsReading reading = parseSettingsLine(*bytes);
     storeFieldsRead(state_, reading);

@@ -2,13 +2,14 @@
 // unreadable or huge: the window always starts tracking, and a failed save
 // leaves the old file as it was.
 #include <gtest/gtest.h>
-#include <sys/resource.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
-#include <csignal>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 
+#include "tests/support/FullDisk.h"
 #include "tests/support/TempConfigHome.h"
 #include "tests/support/ValueFields.h"
 #include "window/Headless.h"
@@ -122,17 +123,13 @@ TEST(SettingsFaults, SaveCutOffPartWayKeepsTheOldFile) {
   TempConfigHome home;
   home.writeSettings(kSaved);
   Session s;
-  s.model().setText("Town", std::string(4096, 'x'));
+  s.model().setText("Town", std::string(200, 'x'));
 
-  rlimit old{};
-  ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &old), 0);
-  const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-  rlimit small = old;
-  small.rlim_cur = 16;
-  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
-  s.form.me1_7_Click();
-  ::setrlimit(RLIMIT_FSIZE, &old);
-  std::signal(SIGXFSZ, oldHandler);
+  {
+    const testing::FullDisk full(16);
+    ASSERT_TRUE(full.ok());
+    s.form.me1_7_Click();
+  }
 
   ASSERT_EQ(s.messages.shown.size(), 1u);
   EXPECT_TRUE(s.messages.shown[0].starts_with("Cannot save settings"));
@@ -140,7 +137,7 @@ TEST(SettingsFaults, SaveCutOffPartWayKeepsTheOldFile) {
   EXPECT_EQ(home.readSettings(), kSaved);
   EXPECT_EQ(home.namesInFolder(), std::vector<std::string>{"tessaly.ini"});  // no temporary file left
   s.form.me1_7_Click();  // with room again the save goes through
-  EXPECT_EQ(Session().model().text("Town"), std::string(4096, 'x'));
+  EXPECT_EQ(Session().model().text("Town"), std::string(200, 'x'));
 }
 
 // Paris, France once came back as the town "Paris" with every later field
@@ -162,6 +159,40 @@ TEST(SettingsFaults, TownWithACommaAndALineBreakSavedAndRestarted) {
   s.model().setText("Town", "Ost");
   s.form.me1_7_Click();
   EXPECT_EQ(home.readSettings(), saved);  // every other field as it was
+}
+
+// A town of the box's own maximum, 32,767 "Ж", was once saved as a line
+// longer than start-up reads, and the next start lost every setting.
+TEST(SettingsFaults, HugeTownIsCutAndEverySettingRestored) {
+  TempConfigHome home;
+  home.writeSettings(kSaved);
+  std::string town;
+  for (int n = 0; n < 32767; ++n) town += "Ж";
+  {
+    Session s;
+    s.model().setText("Town", town);
+    s.form.me1_7_Click();
+    EXPECT_TRUE(s.messages.shown.empty());
+  }
+  Session s;
+  EXPECT_EQ(s.model().timerInterval(), 3000);
+  EXPECT_TRUE(s.model().checked("me1_13"));
+  const std::string restored = s.model().text("Town");
+  EXPECT_TRUE(restored.size() < 4096 && town.starts_with(restored)) << restored.size();
+}
+
+// A save killed after naming its temporary file leaves it beside the file;
+// the next start removes it once the process that made it has ended.
+TEST(StartUp, RemovesTemporariesOfSavesThatDied) {
+  TempConfigHome home;
+  const pid_t ended = ::fork();
+  if (ended == 0) ::_exit(0);
+  ::waitpid(ended, nullptr, 0);
+  const std::string dead = ".tessaly.ini.tmp-" + std::to_string(ended) + "-0";
+  const std::string running = ".tessaly.ini.tmp-" + std::to_string(::getpid()) + "-7";
+  for (const auto& name : {dead, running}) std::ofstream(home.settingsFile().parent_path() / name) << "x";
+  Session s;
+  EXPECT_EQ(home.namesInFolder(), std::vector<std::string>{running});
 }
 
 // A plain decimal too small for a double is 0, not an overflow that ends the reading.
