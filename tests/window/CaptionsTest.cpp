@@ -8,6 +8,7 @@
 #include <map>
 #include <set>
 #include <sstream>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -23,7 +24,7 @@ struct TranscribedCaption {
   const std::string& in(Language language) const { return language == Language::English ? english : russian; }
 };
 
-std::vector<TranscribedCaption> transcribedCaptions() {
+std::vector<TranscribedCaption> readTranscribedCaptions() {
   const std::string path = std::string(TESSALY_GOLDEN_DIR) + "/captions.tsv";
   std::ifstream in(path);
   if (!in) throw std::runtime_error("cannot open " + path);
@@ -41,9 +42,13 @@ std::vector<TranscribedCaption> transcribedCaptions() {
   return rows;
 }
 
+const std::vector<TranscribedCaption>& transcribedCaptions() {
+  static const std::vector<TranscribedCaption> rows = readTranscribedCaptions();
+  return rows;
+}
+
 const TranscribedCaption& transcribed(std::string_view control) {
-  static const std::vector<TranscribedCaption> rows = transcribedCaptions();
-  for (const TranscribedCaption& row : rows)
+  for (const TranscribedCaption& row : transcribedCaptions())
     if (row.control == control) return row;
   throw std::invalid_argument("captions.tsv has no " + std::string(control));
 }
@@ -65,7 +70,7 @@ class Captions : public ::testing::Test {
 constexpr Language kBoth[] = {Language::English, Language::Russian, Language::English};
 
 TEST_F(Captions, EveryCaptionAndListEntryAsTranscribed) {
-  const auto rows = transcribedCaptions();
+  const auto& rows = transcribedCaptions();
   ASSERT_EQ(rows.size(), 61u);
   for (Language language : kBoth) {
     choose(language);
@@ -121,62 +126,35 @@ struct SpokenName {
   Part part;
 };
 
+constexpr Part kAltitude{"altitude", "высота"}, kAzimuth{"azimuth", "азимут"}, kWhen{"date and time", "дата и время"};
+
 constexpr SpokenName kSpokenNames[] = {
-    {"DateDay", "Date", {"day", "день"}},
-    {"DateMonth", "Date", {"month", "месяц"}},
+    {"DateDay", "Date", {"day", "день"}}, {"DateMonth", "Date", {"month", "месяц"}},
     {"DateYear", "Date", {"year", "год"}},
-    {"TimeHour", "LocalTime", kHours},
-    {"TimeMin", "LocalTime", kMinutes},
-    {"TimeSec", "LocalTime", kSeconds},
+    {"TimeHour", "LocalTime", kHours}, {"TimeMin", "LocalTime", kMinutes}, {"TimeSec", "LocalTime", kSeconds},
     {"Town", "LocSet", {"town", "город"}},
-    {"LongGrad", "Longitude", kDegrees},
-    {"LongMin", "Longitude", kMinutes},
+    {"LongGrad", "Longitude", kDegrees}, {"LongMin", "Longitude", kMinutes},
     {"List1", "Longitude", {"East or West", "восток или запад"}},
-    {"LatGrad", "Latitude", kDegrees},
-    {"LatMin", "Latitude", kMinutes},
+    {"LatGrad", "Latitude", kDegrees}, {"LatMin", "Latitude", kMinutes},
     {"List2", "Latitude", {"North or South", "север или юг"}},
-    {"Timezon", "TimZon", kHours},
-    {"Option1", "Label28", kNone},
-    {"Option2", "Label29", kNone},
-    {"DOY", "DayYear", kNone},
-    {"SidHour", "SidTime", kHours},
-    {"SidMin", "SidTime", kMinutes},
-    {"SidSec", "SidTime", kSeconds},
-    {"JulianDate", "", kNone},
-    {"LongSun", "", kDegrees},
-    {"LatLuna", "", kDegrees},
-    {"RAHour", "", kHours},
-    {"RAMin", "", kMinutes},
-    {"RASec", "", kSeconds},
-    {"Label33", "DeclSun", {"sign", "знак"}},
-    {"DeclGrad", "DeclSun", kDegrees},
-    {"DeclMin", "DeclSun", kMinutes},
-    {"DeclSec", "DeclSun", kSeconds},
-    {"AltTrue", "", kDegrees},
-    {"AltApp", "", kDegrees},
-    {"AzimTrue", "AzimSun", kDegrees},
-    {"Distkm", "Distance", {"km", "км"}},
-    {"DistPer", "Distance", {"percent of the mean", "процент от среднего"}},
-    {"DiamMin", "DiamSun", kMinutes},
-    {"DiamSec", "DiamSun", kSeconds},
-    {"Fraction", "Phase", {"percent", "проценты"}},
-    {"Label37", "Label36", {"days", "дни"}},
-    {"Phase1", "", kNone},
-    {"DatePhase1", "", {"date and time", "дата и время"}},
-    {"Phase2", "", kNone},
-    {"DatePhase2", "", {"date and time", "дата и время"}},
-    {"CulmHour(0)", "CulmSun(0)", kHours},
-    {"CulmMin(0)", "CulmSun(0)", kMinutes},
-    {"ATransit(0)", "CulmSun(0)", {"altitude", "высота"}},
-    {"CulmHour(1)", "CulmSun(1)", kHours},
-    {"CulmMin(1)", "CulmSun(1)", kMinutes},
-    {"ATransit(1)", "CulmSun(1)", {"altitude", "высота"}},
-    {"RiseHour", "Sunrise", kHours},
-    {"RiseMin", "Sunrise", kMinutes},
-    {"RAzim", "Sunrise", {"azimuth", "азимут"}},
-    {"SetHour", "Sunset", kHours},
-    {"SetMin", "Sunset", kMinutes},
-    {"SAzim", "Sunset", {"azimuth", "азимут"}},
+    {"Timezon", "TimZon", kHours}, {"Option1", "Label28", kNone}, {"Option2", "Label29", kNone},
+    {"DOY", "DayYear", kNone}, {"JulianDate", "", kNone},
+    {"SidHour", "SidTime", kHours}, {"SidMin", "SidTime", kMinutes}, {"SidSec", "SidTime", kSeconds},
+    {"LongSun", "", kDegrees}, {"LatLuna", "", kDegrees},
+    {"RAHour", "", kHours}, {"RAMin", "", kMinutes}, {"RASec", "", kSeconds},
+    {"Label33", "DeclSun", {"sign", "знак"}}, {"DeclGrad", "DeclSun", kDegrees},
+    {"DeclMin", "DeclSun", kMinutes}, {"DeclSec", "DeclSun", kSeconds},
+    {"AltTrue", "", kDegrees}, {"AltApp", "", kDegrees}, {"AzimTrue", "AzimSun", kDegrees},
+    {"Distkm", "Distance", {"km", "км"}}, {"DistPer", "Distance", {"percent of the mean", "процент от среднего"}},
+    {"DiamMin", "DiamSun", kMinutes}, {"DiamSec", "DiamSun", kSeconds},
+    {"Fraction", "Phase", {"percent", "проценты"}}, {"Label37", "Label36", {"days", "дни"}},
+    {"Phase1", "", kNone}, {"DatePhase1", "", kWhen}, {"Phase2", "", kNone}, {"DatePhase2", "", kWhen},
+    {"CulmHour(0)", "CulmSun(0)", kHours}, {"CulmMin(0)", "CulmSun(0)", kMinutes},
+    {"ATransit(0)", "CulmSun(0)", kAltitude},
+    {"CulmHour(1)", "CulmSun(1)", kHours}, {"CulmMin(1)", "CulmSun(1)", kMinutes},
+    {"ATransit(1)", "CulmSun(1)", kAltitude},
+    {"RiseHour", "Sunrise", kHours}, {"RiseMin", "Sunrise", kMinutes}, {"RAzim", "Sunrise", kAzimuth},
+    {"SetHour", "Sunset", kHours}, {"SetMin", "Sunset", kMinutes}, {"SAzim", "Sunset", kAzimuth},
 };
 
 // A heading such as "Location:" leads its names without the colon.
