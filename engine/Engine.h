@@ -50,6 +50,11 @@ class Engine {
   // Shared horizon formulas: SinAlt, AltGeo and the north-based AzDeg from
   // LST, MoonRA, MoonDec and ObsLat. False when the azimuth cannot be formed.
   bool horizon();
+  // At a pole every azimuth is meaningless; the window shows none there.
+  bool observerAtPole() const {
+    const double latitude = s.ObsLat / s.Rad;
+    return latitude == 90 || latitude == -90;
+  }
   void showRightAscension();
   void showDeclination();
   void showAltitudeAndAzimuth(bool azimuthFormed);

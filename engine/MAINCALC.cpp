@@ -58,8 +58,7 @@ void Engine::showAltitudeAndAzimuth(bool azimuthFormed) {
   if (s.AzDeg > 360) s.AzDeg -= 360;
   s.ZenDist = 90 - s.AltGeo;
   w.setText("AltTrue", numberText(CInt(s.AltGeo * 10) / 10));
-  const double latitude = s.ObsLat / s.Rad;
-  if (latitude == 90 || latitude == -90 || !azimuthFormed)
+  if (observerAtPole() || !azimuthFormed)
     w.setText("AzimTrue", "- - - - - -");
   else
     w.setText("AzimTrue", numberText(CInt(s.AzDeg * 10) / 10));

@@ -3,6 +3,12 @@
 // parallax: one row per term, multipliers of D, M, M', F and the coefficient
 // in degrees. The multipliers are held as doubles: they enter the argument
 // as such, without a conversion per term.
+//
+// The terms are the classic low-precision lunar theory of the 1900 epoch
+// (arguments in Julian centuries from 1900 January 0.5), shortened to its
+// larger terms, with the method's coefficients kept digit for digit. Rows
+// whose term is multiplied by the eccentricity factor E say so. The tests pin
+// each table by its row count and a checksum.
 #include <array>
 
 namespace tessaly {

@@ -2,6 +2,12 @@
 // Periodic corrections of a mean phase: coefficient (plus a part in T) times
 // the sine of a combination of M, M' and F. The multipliers are held as
 // doubles: they enter the argument as such, without a conversion per term.
+//
+// The terms are the classic shortened phase corrections of the 1900 epoch
+// (lunations counted from the mean new moon of 1900 January 0), one table
+// for new and full moon and one for the quarters, with the method's
+// coefficients in days kept digit for digit. The tests pin each table by its
+// row count and a checksum.
 #include <array>
 
 namespace tessaly {

@@ -23,14 +23,48 @@ struct Sample {
   double alt, az;
 };
 
+struct HorizonCrossing {
+  double back;     // part of the hour back from the later sample
+  double azimuth;  // north-based
+};
+
+// The step is found by its crossing of h0, but the crossing is placed where
+// the straight line between the samples meets altitude 0, and the azimuth
+// follows the same line. Where that azimuth is plainly wrong the crossing is
+// mended: samples either side of north are joined on the short arc through
+// north instead of the long way through south, and a line that meets 0 so
+// far outside the hour that its azimuth leaves the circle (the Moon grazing
+// the horizon, both samples between 0 and h0) is held to the hour. Every
+// other crossing keeps the line's values. At a pole the horizon has no
+// north, and the line's values stand.
+HorizonCrossing crossingInHour(const Sample& prev, const Sample& now, bool atPole) {
+  const double back = now.alt / (now.alt - prev.alt);
+  const double turn = now.az - prev.az;
+  const double azimuth = now.az - turn * now.alt / (now.alt - prev.alt);
+  const bool longWay = std::fabs(turn) > 180;
+  const bool offCircle = azimuth < 0 || azimuth > 360;
+  if (atPole || !(longWay || offCircle)) return {back, azimuth};
+  if (back < 0) return {0, now.az};
+  if (back > 1) return {1, prev.az};
+  double shortArc = now.az - (longWay ? (turn > 0 ? turn - 360 : turn + 360) : turn) * back;
+  if (shortArc < 0) shortArc += 360;
+  if (shortArc > 360) shortArc -= 360;
+  return {back, shortArc};
+}
+
+struct Step {
+  double u, zone, parallax, azimuthOffset;
+  bool atPole;
+};
+
 double shiftedAzimuth(double azimuth, double offset) {
   azimuth += offset;
   if (azimuth > 360) azimuth -= 360;
   return azimuth;
 }
 
-void testStep(const Sample& prev, const Sample& now, double u, double zone, double parallax,
-              double azimuthOffset, DayEvents& found) {
+void testStep(const Sample& prev, const Sample& now, const Step& step, DayEvents& found) {
+  const double u = step.u, zone = step.zone;
   if (prev.az <= 180 && now.az > 180) {
     const double f = (now.az - 180) / (now.az - prev.az);
     found.upper = {(u - f) + zone, prev.alt < now.alt ? now.alt : prev.alt};
@@ -39,15 +73,13 @@ void testStep(const Sample& prev, const Sample& now, double u, double zone, doub
     const double f = now.az / (now.az + 360 - prev.az);
     found.lower = {(u - f) + zone, prev.alt >= now.alt ? now.alt : prev.alt};
   }
-  const double h0 = parallax - 0.831;
+  const double h0 = step.parallax - 0.831;
   const bool rises = prev.alt <= h0 && now.alt > h0;
   const bool sets = prev.alt > h0 && now.alt <= h0;
   if (rises || sets) {
-    // Interpolated to altitude 0, not to h0; the azimuth is not unwrapped.
-    const double f = now.alt / (now.alt - prev.alt);
-    const double az = now.az - (now.az - prev.az) * now.alt / (now.alt - prev.alt);
+    const HorizonCrossing c = crossingInHour(prev, now, step.atPole);
     Event& event = rises ? found.rise : found.set;
-    event = {(u - f) + zone, shiftedAzimuth(az, azimuthOffset)};
+    event = {(u - c.back) + zone, shiftedAzimuth(c.azimuth, step.azimuthOffset)};
   }
 }
 
@@ -97,7 +129,7 @@ void Engine::RISESETCULM() {
     // left out; the neighbouring samples still bracket the events.
     if (!horizon()) continue;
     const Sample now{s.AltGeo, s.AzDeg};
-    if (havePrev) testStep(prev, now, u, s.TZone, s.MoonPar, s.azimuthOffset(), found);
+    if (havePrev) testStep(prev, now, {u, s.TZone, s.MoonPar, s.azimuthOffset(), observerAtPole()}, found);
     prev = now;
     havePrev = true;
   }

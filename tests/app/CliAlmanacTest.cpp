@@ -119,6 +119,22 @@ TEST(CliAlmanac, ANamedZoneGivesTheOffsetInForce) {
   }
 }
 
+// Events are calculated at noon unless --time says otherwise: on the day
+// New York's clocks go forward the row takes the summer offset, and its rise,
+// set and culminations are those of a Calculate at noon in that offset.
+TEST(CliAlmanac, EventsOfADateAreThoseOfItsNoon) {
+  testing::TempConfigHome home;
+  const std::string place = "--lon 74:00W --lat 40:43N ";
+  const auto row = runCli(place + "--tz America/New_York --from 8.3.2026 --days 1 --events --format json");
+  ASSERT_EQ(row.status, 0) << row.err;
+  const auto events = nlohmann::json::parse(row.out);
+  EXPECT_EQ(events["Timezon"], "-4");
+  EXPECT_EQ(events["TimeHour"], "12");
+  const auto noon = nlohmann::json::parse(runCli(place + "--zone -4 --date 8.3.2026 --time 12:00 --json").out);
+  for (const char* field : {"RiseHour", "RiseMin", "SetHour", "SetMin", "SAzim", "CulmHour(0)", "CulmMin(0)"})
+    EXPECT_EQ(events[field], noon[field]) << field;
+}
+
 struct Refusal {
   std::string arguments;  // after the place and zone of kPlace
   int status;
