@@ -1,0 +1,57 @@
+// The manual pages and the README against the programs: every option of
+// the command line's help, and every menu item of the window by its
+// caption.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+#include <regex>
+#include <set>
+
+#include "tests/support/CliRun.h"
+#include "tests/support/TempConfigHome.h"
+#include "window/Captions.h"
+#include "window/CaptionsAdditions.h"
+
+namespace tessaly::cli {
+namespace {
+
+std::string sourceFile(const std::string& path) {
+  std::ifstream in(std::string(TESSALY_SOURCE_DIR) + "/" + path);
+  return {std::istreambuf_iterator<char>(in), {}};
+}
+
+// A manual page as it reads: troff's minus signs plain, its fonts dropped.
+std::string manualText(const std::string& page) {
+  const std::string source = sourceFile("docs/man/" + page);
+  return std::regex_replace(std::regex_replace(source, std::regex(R"(\\f[BIRP])"), ""), std::regex(R"(\\-)"), "-");
+}
+
+TEST(Manual, EveryOptionOfTheHelpIsInTheManualAndTheReadme) {
+  testing::TempConfigHome home;
+  const std::string help = testing::runCli("--help").out;
+  const std::string manual = manualText("tessaly-cli.1"), readme = sourceFile("README.md");
+  const std::regex option("--[a-z]+");
+  const std::set<std::string> options(std::sregex_token_iterator(help.begin(), help.end(), option), {});
+  EXPECT_GT(options.size(), 20u);
+  for (const std::string& o : options) {
+    EXPECT_NE(manual.find(o), std::string::npos) << o;
+    EXPECT_NE(readme.find(o), std::string::npos) << o;
+  }
+}
+
+TEST(Manual, TheWindowsPageNamesEveryMenuItem) {
+  const std::string manual = manualText("tessaly.1");
+  for (const auto table : {tailCaptions(), additionCaptions()}) {
+    for (const CaptionRow& row : table) {
+      if (!row.control.starts_with("me")) continue;
+      std::string caption(row.english);
+      std::erase(caption, '&');
+      if (const std::string_view ellipsis = "…"; caption.ends_with(ellipsis)) caption.resize(caption.size() - ellipsis.size());
+      EXPECT_NE(manual.find(caption), std::string::npos) << caption;
+    }
+  }
+}
+
+}  // namespace
+}  // namespace tessaly::cli
