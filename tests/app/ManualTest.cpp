@@ -33,7 +33,7 @@ TEST(Manual, EveryOptionOfTheHelpIsInTheManualAndTheReadme) {
   const std::string manual = manualText("tessaly-cli.1"), readme = sourceFile("README.md");
   const std::regex option("--[a-z]+");
   const std::set<std::string> options(std::sregex_token_iterator(help.begin(), help.end(), option), {});
-  EXPECT_GT(options.size(), 20u);
+  EXPECT_GE(options.size(), 20u);
   for (const std::string& o : options) {
     EXPECT_NE(manual.find(o), std::string::npos) << o;
     EXPECT_NE(readme.find(o), std::string::npos) << o;
