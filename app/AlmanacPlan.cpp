@@ -74,10 +74,10 @@ date::days dayCount(const std::string& text, date::local_days first) {
   std::uint64_t count = 0;
   const char* const end = text.data() + text.size();
   const auto [next, error] = std::from_chars(text.data(), end, count);
-  const bool digits = next == end && (error == std::errc() || error == std::errc::result_out_of_range);
-  if (!digits || count < 1 || error != std::errc() || count > static_cast<std::uint64_t>(largest))
+  // A number too long to read is refused with the rest.
+  if (next != end || error != std::errc() || count < 1 || count > static_cast<std::uint64_t>(largest))
     throw UsageError("--days takes a whole number from 1 to " + std::to_string(largest) + ", within " + kYears);
-  return date::days{count};
+  return date::days{static_cast<int>(count)};
 }
 
 void setRange(const Options& o, AlmanacPlan& plan) {

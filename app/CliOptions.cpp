@@ -18,7 +18,8 @@ std::string listed(const auto& names) {
 }
 
 void requireOneOf(const std::string& option, const std::string& value, std::initializer_list<std::string_view> allowed) {
-  if (std::ranges::find(allowed, value) == allowed.end()) throw UsageError(option + " takes one of: " + listed(allowed));
+  if (std::ranges::find(allowed, value) == allowed.end())
+    throw UsageError(option + " takes one of: " + listed(allowed));
 }
 
 // The fields --set gives a text: the window's boxes that take typing. The
@@ -145,13 +146,14 @@ bool wantsAlmanac(const Options& o) {
 void refuseConflicts(const Options& o) {
   if (o.tz && o.zone) throw UsageError("--tz conflicts with --zone");
   // Every other field takes its --set text after the other options.
-  const bool almanac = wantsAlmanac(o);
+  const auto among = [](const auto& fields, const std::string& field) {
+    return std::ranges::find(fields, field) != std::end(fields);
+  };
   for (const auto& [field, text] : o.sets) {
     if (field == "Timezon" && o.tz) throw UsageError("--set Timezon conflicts with --tz");
-    const bool moment =
-        std::ranges::find(kDateFields, field) != std::end(kDateFields) || std::ranges::find(kTimeFields, field) != std::end(kTimeFields);
-    if (almanac && moment) throw UsageError("--set " + field + " conflicts with " + (o.year ? "--year" : "--from") +
-                                            ", whose rows set the date and time");
+    if (wantsAlmanac(o) && (among(kDateFields, field) || among(kTimeFields, field)))
+      throw UsageError("--set " + field + " conflicts with " + (o.year ? "--year" : "--from") +
+                       ", whose rows set the date and time");
   }
 }
 

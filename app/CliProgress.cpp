@@ -45,7 +45,8 @@ void installHandlers() {
 }
 
 void restoreHandlers() {
-  for (std::size_t i = 0; i < std::size(kEndingSignals); ++i) sigaction(kEndingSignals[i], &previousActions[i], nullptr);
+  for (std::size_t i = 0; i < std::size(kEndingSignals); ++i)
+    sigaction(kEndingSignals[i], &previousActions[i], nullptr);
 }
 
 }  // namespace

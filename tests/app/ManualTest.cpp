@@ -47,7 +47,8 @@ TEST(Manual, TheWindowsPageNamesEveryMenuItem) {
       if (!row.control.starts_with("me")) continue;
       std::string caption(row.english);
       std::erase(caption, '&');
-      if (const std::string_view ellipsis = "…"; caption.ends_with(ellipsis)) caption.resize(caption.size() - ellipsis.size());
+      const std::string_view ellipsis = "…";
+      if (caption.ends_with(ellipsis)) caption.resize(caption.size() - ellipsis.size());
       EXPECT_NE(manual.find(caption), std::string::npos) << caption;
     }
   }
