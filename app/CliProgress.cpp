@@ -21,7 +21,8 @@ constexpr char kClearLine[] = "\r\033[K";
 // the signal, raised again with its default action, ends the program as it
 // would have.
 volatile std::sig_atomic_t lineShown = 0;
-constexpr int kEndingSignals[] = {SIGINT, SIGTERM};
+// A closed pipe ends the run as an interrupt does.
+constexpr int kEndingSignals[] = {SIGINT, SIGTERM, SIGPIPE};
 struct sigaction previousActions[std::size(kEndingSignals)];
 
 extern "C" void clearLineAndEnd(int signal) {
