@@ -1,11 +1,13 @@
 #include "almanac/MomentRange.h"
 
 #include <charconv>
-#include <cmath>
+#include <cstdint>
 #include <stdexcept>
 
 namespace tessaly::almanac {
 namespace {
+
+constexpr const char* kStepForm = "--step takes a whole number and a unit: Nd, Nh, Nm or Ns";
 
 std::chrono::seconds unitOf(char unit) {
   switch (unit) {
@@ -13,25 +15,29 @@ std::chrono::seconds unitOf(char unit) {
     case 'h': return std::chrono::hours{1};
     case 'm': return std::chrono::minutes{1};
     case 's': return std::chrono::seconds{1};
-    default: throw std::invalid_argument("--step takes 1d, Nh, Nm or Ns");
+    default: throw std::invalid_argument(kStepForm);
   }
 }
 
+// Far beyond the years Calculate accepts.
+constexpr std::uint64_t kLongestStep = 1'000'000'000'000;
+
 }  // namespace
 
+// Whole numbers only: a fraction of a day would count elapsed time where
+// whole days keep the time of day.
 Step parseStep(std::string_view text) {
   const std::string_view number = text.substr(0, text.empty() ? 0 : text.size() - 1);
-  double count = 0;
+  std::uint64_t count = 0;
   const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), count);
-  if (number.empty() || error != std::errc() || end != number.data() + number.size())
-    throw std::invalid_argument("--step takes 1d, Nh, Nm or Ns");
-  const std::chrono::seconds unit = unitOf(text.back());
-  if (!(count > 0)) throw std::invalid_argument("--step must be positive");
-  const double seconds = count * static_cast<double>(unit.count());
-  if (seconds < 1 || seconds != std::floor(seconds)) throw std::invalid_argument("--step is finer than a second");
-  if (seconds > 1e12) throw std::invalid_argument("--step is longer than the years Calculate accepts");
-  const bool days = text.back() == 'd' && count == std::floor(count);
-  return {days, std::chrono::seconds{static_cast<long long>(seconds)}};
+  if (end != number.data() + number.size() || (error != std::errc() && error != std::errc::result_out_of_range))
+    throw std::invalid_argument(kStepForm);
+  const auto unit = static_cast<std::uint64_t>(unitOf(text.back()).count());
+  // A number too long to read leaves count as it was.
+  const bool tooLong = error != std::errc() || count > kLongestStep / unit;
+  if (tooLong) throw std::invalid_argument("--step is longer than the years Calculate accepts");
+  if (count == 0) throw std::invalid_argument("--step must be positive");
+  return {text.back() == 'd', std::chrono::seconds{static_cast<long long>(count * unit)}};
 }
 
 MomentRange::MomentRange(const Zone& zone, date::local_days first, date::local_days last,

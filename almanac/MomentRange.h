@@ -18,8 +18,9 @@ struct Step {
   std::chrono::seconds size;  // the step; for days, their count times 86400
 };
 
-// "1d", "3h", "15m", "30s". Throws std::invalid_argument, naming --step, for
-// a step that is unreadable, not positive or finer than a second.
+// "1d", "3h", "15m", "30s": a whole number and a unit. Throws
+// std::invalid_argument, naming --step, for a step that is unreadable, not
+// positive or too long.
 Step parseStep(std::string_view text);
 
 class MomentRange {

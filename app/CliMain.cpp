@@ -4,7 +4,6 @@
 // Calculate.
 #include <iostream>
 #include <optional>
-#include <stdexcept>
 #include <string>
 
 #include "almanac/Utf8Text.h"
@@ -12,6 +11,9 @@
 #include "app/CliAlmanac.h"
 #include "app/CliOptions.h"
 #include "app/CliReport.h"
+#include "app/DateTimeText.h"
+#include "app/ExitStatus.h"
+#include "app/UsageError.h"
 #include "app/Version.h"
 #include "engine/NumberText.h"
 #include "window/Headless.h"
@@ -21,12 +23,43 @@ namespace {
 
 using namespace tessaly;
 
+const std::string kProgram = "tessaly-cli";
+
 void enter(WindowModel& w, const cli::FieldTexts& texts) {
   for (const auto& [field, text] : texts) w.setText(field, text);
 }
 
 std::string wholeText(int value) { return numberText(static_cast<double>(value)); }
 
+// The date and time the options give, or those of the clock.
+struct MomentTexts {
+  cli::DateTexts date;
+  cli::TimeTexts time;
+};
+
+MomentTexts momentTexts(const cli::Options& o, const ClockReading& now) {
+  return {o.date ? cli::splitDate("--date", *o.date)
+                 : cli::DateTexts{wholeText(now.day), wholeText(now.month), wholeText(now.year)},
+          o.time ? cli::splitTime("--time", *o.time)
+                 : cli::TimeTexts{wholeText(now.hour), wholeText(now.minute), wholeText(now.second)}};
+}
+
+// A named zone for one moment: the offset in force then, and a local time
+// in the gap of a change moved past it. Without a date and time, the
+// present moment in that zone.
+void applyNamedZone(WindowModel& w, const cli::Options& o, const MomentTexts& given) {
+  const auto zone = cli::namedZone(*o.tz);
+  const almanac::LocalMoment moment =
+      o.date || o.time ? zone->moment(zone->instant(cli::calendarDate("--date", given.date) +
+                                                     cli::timeOfDay("--time", given.time)))
+                       : zone->moment(std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now()));
+  const almanac::MomentTexts t = almanac::momentTexts(moment.local);
+  enter(w, {{"DateDay", t.day}, {"DateMonth", t.month}, {"DateYear", t.year},
+            {"TimeHour", t.hour}, {"TimeMin", t.minute}, {"TimeSec", t.second}, {"Timezon", moment.zone}});
+}
+
+// The options in the fields, --set last of all: its texts stand as typed,
+// whatever the other options and a named zone made of the fields.
 void applyOptions(MainForm& form, const cli::Options& o, const ClockReading& now) {
   WindowModel& w = form.model();
   if (o.lang) o.lang == "en" ? form.me1_9_Click() : form.me1_10_Click();
@@ -36,12 +69,9 @@ void applyOptions(MainForm& form, const cli::Options& o, const ClockReading& now
     form.me1_13_Click();
   else if (o.azimuth)
     form.me1_14_Click();
-  enter(w, o.date ? cli::dateFields(*o.date)
-                  : cli::FieldTexts{{"DateDay", wholeText(now.day)}, {"DateMonth", wholeText(now.month)},
-                                    {"DateYear", wholeText(now.year)}});
-  enter(w, o.time ? cli::timeFields(*o.time)
-                  : cli::FieldTexts{{"TimeHour", wholeText(now.hour)}, {"TimeMin", wholeText(now.minute)},
-                                    {"TimeSec", wholeText(now.second)}});
+  const MomentTexts moment = momentTexts(o, now);
+  enter(w, cli::fieldTexts(moment.date));
+  enter(w, cli::fieldTexts(moment.time));
   if (o.zone) w.setText("Timezon", *o.zone);
   int entry = 0;
   if (o.lon) {
@@ -52,25 +82,8 @@ void applyOptions(MainForm& form, const cli::Options& o, const ClockReading& now
     enter(w, cli::angleFields("--lat", *o.lat, "LatGrad", "LatMin", 'N', 'S', entry));
     w.selectEntry("List2", entry);
   }
-  // The names were checked with the options.
-  for (const auto& [field, text] : o.sets) w.setText(ElementName::find(field).value(), text);
-}
-
-// A named zone for one moment: the offset in force then, and a local time
-// in the gap of a change moved past it. Without a date and time, the
-// present moment in that zone.
-void applyNamedZone(WindowModel& w, const cli::Options& o) {
-  const auto zone = almanac::findNamedZone(*o.tz);
-  if (!zone) throw std::invalid_argument("--tz: no zone \"" + *o.tz + "\" in the system's time-zone database");
-  const std::string date = w.text("DateDay") + "." + w.text("DateMonth") + "." + w.text("DateYear");
-  const std::string time = w.text("TimeHour") + ":" + w.text("TimeMin") + ":" + w.text("TimeSec");
-  const almanac::LocalMoment moment =
-      o.date || o.time
-          ? zone->moment(zone->instant(cli::parseDate("--date", date) + cli::parseTimeOfDay(time)))
-          : zone->moment(std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now()));
-  const almanac::MomentTexts t = almanac::momentTexts(moment.local);
-  enter(w, {{"DateDay", t.day}, {"DateMonth", t.month}, {"DateYear", t.year},
-            {"TimeHour", t.hour}, {"TimeMin", t.minute}, {"TimeSec", t.second}, {"Timezon", moment.zone}});
+  if (o.tz && !cli::wantsAlmanac(o)) applyNamedZone(w, o, moment);
+  enter(w, o.sets);
 }
 
 int run(const cli::Options& o, const std::optional<cli::AlmanacPlan>& almanac) {
@@ -81,34 +94,37 @@ int run(const cli::Options& o, const std::optional<cli::AlmanacPlan>& almanac) {
   form.Form_Load();
   form.model().setSelected("Option2", true);
   applyOptions(form, o, clock.now());
-  if (almanac) return cli::runAlmanac(*almanac, form, std::cout);
-  if (o.tz) applyNamedZone(form.model(), o);
+  if (almanac) {
+    cli::CheckedOutput output(kProgram);
+    return cli::runAlmanac(*almanac, form, output, std::cerr);
+  }
   form.Command2_Click();
   const std::optional<std::string> message = messages.first();
   const std::string report = o.json    ? cli::jsonReport(form.model(), message)
                              : message ? std::string()
                                        : cli::textReport(form.model());
-  if (const int status = cli::writeOutput(report)) return status;
+  if (const int status = cli::writeOutput(kProgram, report, std::cerr)) return status;
   if (message) {
     std::cerr << sanitizedUtf8(*message) << '\n';
-    return 2;
+    return kExitInputRefused;
   }
-  return 0;
+  return kExitDone;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  cli::Options options;
   try {
-    options = cli::parseOptions(argc, argv);
-    if (options.help) return cli::writeOutput(cli::kUsage);
-    if (options.version) return cli::writeOutput(std::string("tessaly-cli (Tessaly) ") + kVersion + "\n");
+    const cli::Options options = cli::parseOptions(argc, argv);
+    if (options.help) return cli::writeOutput(kProgram, cli::kUsage, std::cerr);
+    if (options.version)
+      return cli::writeOutput(kProgram, kProgram + " (Tessaly) " + kVersion + "\n", std::cerr);
+    cli::refuseConflicts(options);
     std::optional<cli::AlmanacPlan> almanac;
     if (cli::wantsAlmanac(options)) almanac = cli::planAlmanac(options);
     return run(options, almanac);
-  } catch (const std::invalid_argument& e) {
-    std::cerr << "tessaly-cli: " << e.what() << " (see tessaly-cli --help)\n";
-    return 64;
+  } catch (const cli::UsageError& e) {
+    std::cerr << kProgram << ": " << e.what() << " (see tessaly-cli --help)\n";
+    return kExitUsage;
   }
 }

@@ -1,35 +1,43 @@
 #include "app/CliOptions.h"
 
+#include <algorithm>
 #include <cctype>
-#include <stdexcept>
 #include <string_view>
+
+#include "app/DateTimeText.h"
+#include "app/UsageError.h"
+#include "window/CalculateFields.h"
+#include "window/WindowFields.h"
 
 namespace tessaly::cli {
 namespace {
 
-std::vector<std::string> split(const std::string& text, char separator) {
-  std::vector<std::string> parts;
-  std::string part;
-  for (char c : text) {
-    if (c == separator) {
-      parts.push_back(part);
-      part.clear();
-    } else {
-      part.push_back(c);
-    }
-  }
-  parts.push_back(part);
-  return parts;
+std::string listed(const auto& names) {
+  std::string list;
+  for (std::string_view name : names) list += (list.empty() ? "" : ", ") + std::string(name);
+  return list;
 }
 
 void requireOneOf(const std::string& option, const std::string& value, std::initializer_list<std::string_view> allowed) {
-  for (std::string_view a : allowed)
-    if (value == a) return;
-  throw std::invalid_argument(option + " takes one of: " + [&] {
-    std::string list;
-    for (std::string_view a : allowed) list += (list.empty() ? "" : ", ") + std::string(a);
-    return list;
-  }());
+  if (std::ranges::find(allowed, value) == allowed.end())
+    throw UsageError(option + " takes one of: " + listed(allowed));
+}
+
+// The fields --set gives a text: the window's boxes that take typing. The
+// East/West and North/South lists are chosen by --lon and --lat, and no
+// value field is read by Calculate.
+bool settable(const ElementSpec& element) {
+  return element.kind == ElementKind::Text || element.kind == ElementKind::Combo;
+}
+
+ElementName settableField(const std::string& field) {
+  const auto found = ElementName::find(field);
+  if (found && settable(found->spec())) return *found;
+  const auto elements = windowElements();
+  std::vector<std::string_view> names;
+  for (const ElementSpec& e : elements)
+    if (settable(e)) names.push_back(e.name);
+  throw UsageError("--set FIELD takes one of: " + listed(names));
 }
 
 }  // namespace
@@ -46,11 +54,16 @@ const char* const kUsage =
     "  --lat DEG[:MIN]N|S     latitude, for example 45:00N\n"
     "  --azimuth REFERENCE    north (0-360), south (0-360) or south-signed (-180..+180)\n"
     "  --lang en|ru           language of the names and captions\n"
-    "  --set FIELD=TEXT       give an input field a raw text (repeatable, applied last),\n"
-    "                         for example --set LongGrad=28abc\n"
+    "  --set FIELD=TEXT       give an input box a raw text after the other options\n"
+    "                         (repeatable), for example --set LongGrad=28abc; FIELD\n"
+    "                         is DateDay DateMonth DateYear TimeHour TimeMin TimeSec\n"
+    "                         Town LongGrad LongMin LatGrad LatMin or Timezon (not\n"
+    "                         Timezon with --tz, nor a date or time field with --from\n"
+    "                         or --year)\n"
     "  --json                 print every field as one JSON object\n"
     "  --tz AREA/CITY         time zone of the system's database, for example\n"
-    "                         Europe/Berlin: the offset in force at each moment\n"
+    "                         Europe/Berlin: the offset in force at each moment,\n"
+    "                         in place of --zone, which it cannot go with\n"
     "  --help                 show this text\n"
     "  --version              show the program's name and version\n"
     "\n"
@@ -59,14 +72,16 @@ const char* const kUsage =
     "  --to D.M.YYYY          last date of the range, included\n"
     "  --days N               or the number of dates in the range\n"
     "  --time H:M[:S]         local time of the first row (default 0:00)\n"
-    "  --step 1d|Nh|Nm|Ns     time between rows (default 1d)\n"
+    "  --step Nd|Nh|Nm|Ns     time between rows, a whole number of days, hours,\n"
+    "                         minutes or seconds (default 1d)\n"
     "  --format FORMAT        table (default), csv, json (JSON Lines: the --json\n"
     "                         object of each row) or grid\n"
     "  --fields LIST          columns by name or field, for example date,time,alt,az\n"
     "                         (date time zone doy jd sid ra dec lon lat alt app az\n"
     "                         frac age dist distpct diam rise riseaz set setaz culm\n"
-    "                         culmalt lculm lculmalt phase next phases, or any field\n"
-    "                         name of --json)\n"
+    "                         culmalt lculm lculmalt phase next, phases with\n"
+    "                         --events, or any field name of --json but List1, List2\n"
+    "                         and message)\n"
     "  --events               one row per date: rise, set, culminations and the\n"
     "                         phases of that date, calculated at --time (default\n"
     "                         12:00)\n"
@@ -83,7 +98,7 @@ Options parseOptions(int argc, const char* const* argv) {
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
     auto value = [&]() -> std::string {
-      if (i + 1 >= argc) throw std::invalid_argument(arg + " needs a value");
+      if (i + 1 >= argc) throw UsageError(arg + " needs a value");
       return argv[++i];
     };
     if (arg == "--help" || arg == "-h") o.help = true;
@@ -115,39 +130,49 @@ Options parseOptions(int argc, const char* const* argv) {
     } else if (arg == "--set") {
       const std::string assignment = value();
       const auto eq = assignment.find('=');
-      if (eq == std::string::npos || eq == 0) throw std::invalid_argument("--set takes FIELD=TEXT");
-      requireOneOf("--set FIELD", assignment.substr(0, eq),
-                   {"DateDay", "DateMonth", "DateYear", "TimeHour", "TimeMin", "TimeSec", "LongGrad",
-                    "LongMin", "LatGrad", "LatMin", "Timezon", "Town"});
-      o.sets.emplace_back(assignment.substr(0, eq), assignment.substr(eq + 1));
+      if (eq == std::string::npos || eq == 0) throw UsageError("--set takes FIELD=TEXT");
+      o.sets.push_back({settableField(assignment.substr(0, eq)), assignment.substr(eq + 1)});
     } else {
-      throw std::invalid_argument("unknown option " + arg);
+      throw UsageError("unknown option " + arg);
     }
   }
   return o;
 }
 
-FieldTexts dateFields(const std::string& date) {
-  const auto parts = split(date, '.');
-  if (parts.size() != 3) throw std::invalid_argument("--date takes D.M.YYYY");
-  return {{"DateDay", parts[0]}, {"DateMonth", parts[1]}, {"DateYear", parts[2]}};
+bool wantsAlmanac(const Options& o) {
+  return o.from || o.to || o.days || o.step || o.format || o.fields || o.year || o.events;
 }
 
-FieldTexts timeFields(const std::string& time) {
-  const auto parts = split(time, ':');
-  if (parts.size() < 2 || parts.size() > 3) throw std::invalid_argument("--time takes H:M[:S]");
-  return {{"TimeHour", parts[0]}, {"TimeMin", parts[1]}, {"TimeSec", parts.size() == 3 ? parts[2] : "0"}};
+void refuseConflicts(const Options& o) {
+  if (o.tz && o.zone) throw UsageError("--tz conflicts with --zone");
+  // Every other field takes its --set text after the other options.
+  const auto dateAndTime = dateAndTimeFields();
+  for (const auto& [field, text] : o.sets) {
+    if (field == "Timezon" && o.tz) throw UsageError("--set Timezon conflicts with --tz");
+    if (wantsAlmanac(o) && std::ranges::find(dateAndTime, field) != dateAndTime.end())
+      throw UsageError("--set " + std::string(field.text()) + " conflicts with " + (o.year ? "--year" : "--from") +
+                       ", whose rows set the date and time");
+  }
+}
+
+std::vector<std::string> splitAt(const std::string& text, char separator) {
+  std::vector<std::string> parts(1);
+  for (char c : text) {
+    if (c == separator) parts.emplace_back();
+    else parts.back().push_back(c);
+  }
+  return parts;
 }
 
 FieldTexts angleFields(const std::string& option, const std::string& angle, ElementName degreesField, ElementName minutesField,
                        char positive, char negative, int& entry) {
   const std::string hint = option + " takes DEG[:MIN]" + positive + "|" + negative;
-  if (angle.empty()) throw std::invalid_argument(hint);
+  if (angle.empty()) throw UsageError(hint);
   const char side = static_cast<char>(std::toupper(static_cast<unsigned char>(angle.back())));
-  if (side != positive && side != negative) throw std::invalid_argument(hint);
+  if (side != positive && side != negative) throw UsageError(hint);
   entry = side == negative ? 1 : 0;
-  const auto parts = split(angle.substr(0, angle.size() - 1), ':');
-  if (parts.size() > 2) throw std::invalid_argument(hint);
+  const auto parts = splitAt(angle.substr(0, angle.size() - 1), ':');
+  if (parts.size() > 2) throw UsageError(hint);
   return {{degreesField, parts[0]}, {minutesField, parts.size() == 2 ? parts[1] : "0"}};
 }
 

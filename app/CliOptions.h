@@ -25,22 +25,29 @@ struct Options {
   std::optional<std::string> from;    // D.M.YYYY
   std::optional<std::string> to;      // D.M.YYYY
   std::optional<std::string> days;    // N
-  std::optional<std::string> step;    // 1d | Nh | Nm | Ns
+  std::optional<std::string> step;    // Nd | Nh | Nm | Ns
   std::optional<std::string> format;  // table | csv | json | grid
   std::optional<std::string> fields;  // comma-separated column names
   std::optional<std::string> year;    // YYYY, for the grid
   std::optional<std::string> tz;      // AREA/CITY
   bool events = false;
-  std::vector<std::pair<std::string, std::string>> sets;  // --set FIELD=TEXT, in order
+  std::vector<FieldText> sets;  // --set FIELD=TEXT, in order
 };
 
 // Field texts an option stands for, in the order they are entered.
 using FieldTexts = std::vector<FieldText>;
 
-// Throws std::invalid_argument with a one-line hint on a usage error.
+// Throws UsageError with a one-line hint naming the option.
 Options parseOptions(int argc, const char* const* argv);
-FieldTexts dateFields(const std::string& date);
-FieldTexts timeFields(const std::string& time);
+// Whether the options ask for the almanac rather than one moment.
+bool wantsAlmanac(const Options& o);
+// Refuses, naming both, the options that cannot go together in either
+// mode: --tz with --zone, and a --set of a field that another option owns
+// (the zone of --tz; the dates and times of the almanac's rows).
+void refuseConflicts(const Options& o);
+
+// The parts of an option's text between separators.
+std::vector<std::string> splitAt(const std::string& text, char separator);
 // Degrees and minutes texts, and the list entry (0 East/North, 1 West/South).
 FieldTexts angleFields(const std::string& option, const std::string& angle, ElementName degreesField, ElementName minutesField,
                        char positive, char negative, int& entry);

@@ -2,7 +2,8 @@
 // A progress line on standard error for a long run: shown only when
 // standard error is a terminal and the rows go elsewhere, so that it never
 // mixes with the output, and only once the run looks like taking more than
-// a second.
+// a second. An interrupt, a termination or a closed pipe clears it before
+// the program ends. One progress line at a time.
 #include <chrono>
 #include <cstdint>
 

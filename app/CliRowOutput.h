@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "almanac/EventRow.h"
-#include "app/CliAlmanac.h"
+#include "app/AlmanacPlan.h"
 #include "window/WindowModel.h"
 
 namespace tessaly::cli {

@@ -7,6 +7,7 @@
 #include <iostream>
 
 #include "app/DisplayCheck.h"
+#include "app/ExitStatus.h"
 #include "app/WindowCommandLine.h"
 #include "qt/MainWindowView.h"
 #include "qt/MoonEmblem.h"
@@ -33,10 +34,10 @@ class FirstPaintReport : public QObject {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (const auto status = tessaly::answerWithoutWindow(argc, argv, std::cout)) return *status;
+  if (const auto status = tessaly::answerWithoutWindow(argc, argv, std::cerr)) return *status;
   if (const auto complaint = tessaly::missingDisplay()) {
     std::fprintf(stderr, "%s\n", complaint->c_str());
-    return 1;
+    return tessaly::kExitNoDisplay;
   }
   QApplication application(argc, argv);
   QApplication::setApplicationName("Tessaly");

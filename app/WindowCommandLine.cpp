@@ -1,7 +1,9 @@
 #include "app/WindowCommandLine.h"
 
+#include <string>
 #include <string_view>
 
+#include "app/CheckedOutput.h"
 #include "app/Version.h"
 
 namespace tessaly {
@@ -21,17 +23,12 @@ constexpr const char* kWindowUsage =
 
 }  // namespace
 
-std::optional<int> answerWithoutWindow(int argc, const char* const* argv, std::ostream& out) {
+std::optional<int> answerWithoutWindow(int argc, const char* const* argv, std::ostream& err) {
+  const std::string program = "tessaly";
   for (int i = 1; i < argc; ++i) {
     const std::string_view arg = argv[i];
-    if (arg == "--help" || arg == "-h") {
-      out << kWindowUsage;
-      return 0;
-    }
-    if (arg == "--version") {
-      out << "tessaly (Tessaly) " << kVersion << '\n';
-      return 0;
-    }
+    if (arg == "--help" || arg == "-h") return cli::writeOutput(program, kWindowUsage, err);
+    if (arg == "--version") return cli::writeOutput(program, program + " (Tessaly) " + kVersion + "\n", err);
   }
   return std::nullopt;
 }

@@ -6,8 +6,9 @@
 
 namespace tessaly {
 
-// The exit status when an option was answered (--help, --version), else
-// nothing: the arguments are then the toolkit's.
-std::optional<int> answerWithoutWindow(int argc, const char* const* argv, std::ostream& out);
+// The exit status when an option was answered on standard output (--help,
+// --version), else nothing: the arguments are then the toolkit's. An
+// answer that could not be written is said on `err`.
+std::optional<int> answerWithoutWindow(int argc, const char* const* argv, std::ostream& err);
 
 }  // namespace tessaly

@@ -18,6 +18,7 @@ std::span<const ElementName> calculateFields() { return kFields; }
 
 // The table begins with them.
 std::span<const ElementName> inputFields() { return std::span(kFields).first(11); }
+std::span<const ElementName> dateAndTimeFields() { return inputFields().first(6); }
 std::span<const ElementName> placeFields() { return inputFields().subspan(6); }
 
 }  // namespace tessaly

@@ -12,6 +12,7 @@ std::span<const ElementName> calculateFields();
 // The fields a user types for a moment: the date and time first, then the
 // place and the zone (which the real-time tick locks).
 std::span<const ElementName> inputFields();
+std::span<const ElementName> dateAndTimeFields();
 std::span<const ElementName> placeFields();
 
 }  // namespace tessaly

@@ -3,6 +3,7 @@
 // literal that names no element of the table does not compile. Names that
 // arrive at run time (typed on the command line, asked for by the engine)
 // go through find().
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string_view>
@@ -16,7 +17,7 @@ class ElementName {
   template <std::size_t N>
   consteval ElementName(const char (&name)[N]) : index_(indexOf(std::string_view(name, N - 1))) {}
 
-  static std::optional<ElementName> find(std::string_view name);
+  static constexpr std::optional<ElementName> find(std::string_view name);
 
   constexpr std::string_view text() const { return kWindowElements[index_].name; }
   constexpr const ElementSpec& spec() const { return kWindowElements[index_]; }
@@ -47,6 +48,33 @@ class ElementName {
 };
 
 namespace element_table {
+
+// The engine asks for its fields by name some sixty times a tick: an
+// open-addressed table built by the compiler. The names are short and tell
+// themselves apart by their length and their first, middle and last two
+// characters; the few that share those only cost a further probe.
+inline constexpr int kSlotBits = 10;
+inline constexpr std::size_t kSlotMask = (std::size_t{1} << kSlotBits) - 1;
+
+constexpr std::size_t slotOf(std::string_view name) {
+  const std::size_t n = name.size();
+  const auto at = [&](std::size_t i) { return static_cast<std::uint64_t>(static_cast<unsigned char>(name[i])); };
+  const std::uint64_t key = n < 2 ? n : n ^ at(0) << 8 ^ at(n / 2) << 16 ^ at(n - 2) << 24 ^ at(n - 1) << 32;
+  return static_cast<std::size_t>(key * 0x9E3779B97F4A7C15u >> (64 - kSlotBits));
+}
+
+// Each slot holds an element's index, or -1.
+inline constexpr auto kSlots = [] {
+  std::array<std::int16_t, kSlotMask + 1> table{};
+  table.fill(-1);
+  for (std::size_t i = 0; i < std::size(kWindowElements); ++i) {
+    std::size_t slot = slotOf(kWindowElements[i].name);
+    while (table[slot] >= 0) slot = (slot + 1) & kSlotMask;
+    table[slot] = static_cast<std::int16_t>(i);
+  }
+  return table;
+}();
+
 consteval bool namesAreUniqueAndParentsExist() {
   for (std::size_t i = 0; i < std::size(kWindowElements); ++i) {
     const ElementSpec& e = kWindowElements[i];
@@ -61,5 +89,14 @@ consteval bool namesAreUniqueAndParentsExist() {
 }
 static_assert(namesAreUniqueAndParentsExist(), "every name once, every menu parent a menu element");
 }  // namespace element_table
+
+constexpr std::optional<ElementName> ElementName::find(std::string_view name) {
+  using namespace element_table;
+  for (std::size_t slot = slotOf(name); kSlots[slot] >= 0; slot = (slot + 1) & kSlotMask) {
+    const auto index = static_cast<std::size_t>(kSlots[slot]);
+    if (kWindowElements[index].name == name) return ElementName(index);
+  }
+  return std::nullopt;
+}
 
 }  // namespace tessaly

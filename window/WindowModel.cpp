@@ -20,8 +20,7 @@ WindowModel::WindowModel() {
 
 // The engine's names are fixed like the window's: one outside the table is a
 // fault of the program, never of its input.
-ElementName WindowModel::EngineFields::named(std::string_view name) {
-  if (const auto found = ElementName::find(name)) return *found;
+void WindowModel::EngineFields::unknown(std::string_view name) {
   throw std::logic_error("no window element " + std::string(name));
 }
 

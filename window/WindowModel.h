@@ -110,7 +110,11 @@ class WindowModel {
     void selectEntry(std::string_view list, int index) override { model_.selectEntry(named(list), index); }
 
    private:
-    static ElementName named(std::string_view name);
+    static ElementName named(std::string_view name) {
+      if (const auto found = ElementName::find(name)) return *found;
+      unknown(name);
+    }
+    [[noreturn]] static void unknown(std::string_view name);
     WindowModel& model_;
   };
 

@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "almanac/Columns.h"
+#include "almanac/Csv.h"
 #include "engine/MemoryFieldStore.h"
 #include "tests/support/CliRun.h"
 #include "tests/support/TempConfigHome.h"
@@ -145,9 +146,15 @@ const Refusal kRefusals[] = {
     {"--from 5.1.2026 --to 1.1.2026", 64, "--to precedes --from"},
     {"--from 1.1.2026 --days 2 --step 0h", 64, "--step must be positive"},
     {"--from 1.1.2026 --days 2 --step xh", 64, "--step takes"},
-    {"--from 1.1.2026 --days 2 --step 0.5s", 64, "--step is finer than a second"},
+    // Whole numbers only: "1.5d" once counted elapsed time where "2d" kept the time of day.
+    {"--from 1.1.2026 --days 2 --step 0.5s", 64, "--step takes a whole number"},
+    {"--from 1.1.2026 --days 2 --step 1.5h", 64, "--step takes a whole number"},
+    {"--from 1.1.2026 --days 2 --step 1.5d", 64, "--step takes a whole number"},
+    {"--from 1.1.2026 --days 2 --step 1e3s", 64, "--step takes a whole number"},
+    {"--from 1.1.2026 --days 2 --step 99999999999999999999h", 64, "--step is longer than the years"},
     {"--from 31.12.1699 --days 2", 64, "--from reaches outside the years"},
-    {"--from 30.12.2100 --days 5", 64, "--days reaches outside the years"},
+    {"--from 30.12.2100 --days 5", 64, "--days takes a whole number from 1 to 2,"},
+    {"--from 1.1.2026 --days 99999999999999999999", 64, "--days takes a whole number from 1 to 27393,"},
     {"--from 1.1.2026 --to 1.1.2101", 64, "--to reaches outside the years"},
     {"--events --format grid --year 1699", 64, "--year reaches outside the years"},
     {"--year 2026", 64, "--year needs --format grid"},
@@ -160,9 +167,10 @@ const Refusal kRefusals[] = {
     {"--from 1.1.2026 --days 2 --events --step 1h", 64, "--step conflicts with --events"},
     {"--from 1.1.2026 --days 2 --json --format csv", 64, "--json conflicts with --format"},
     {"--from 1.1.2026 --days 2 --format json --fields alt", 64, "--fields conflicts"},
-    {"--from 1.1.2026 --days 2 --set DateDay=5", 64, "--set DateDay conflicts"},
+    {"--from 1.1.2026 --days 2 --set DateDay=5", 64, "--set DateDay conflicts with --from"},
     {"--from 1.1.2026 --days 2 --fields alt,bogus", 64, "--fields knows no field \"bogus\""},
     {"--from 1.1.2026 --days 2 --events --fields alt", 64, "--fields: \"alt\" is no column of --events"},
+    {"--from 1.1.2026 --days 2 --fields date,phases", 64, "--fields: \"phases\" needs --events"},
     {"--from 1.1.2026 --days 0", 64, "--days takes"},
     {"--from 31.4.2026 --days 2", 64, "--from takes D.M.YYYY"},
     {"--from 1.1.2026", 64, "--from needs --to or --days"},
@@ -195,6 +203,29 @@ TEST(CliAlmanac, EachRefusalIsOneLineBeforeAnyRow) {
     EXPECT_EQ(lines(run.err).size(), 1u) << arguments;
     EXPECT_NE(run.err.find(r.message), std::string::npos) << arguments << ": " << run.err;
   }
+}
+
+// Every field of --json is a column of its own but the two lists and the
+// message, and the help says exactly that.
+TEST(CliAlmanac, EveryJsonFieldButTheListsAndTheMessageIsAColumn) {
+  testing::TempConfigHome home;
+  const std::string range = kPlace + "--from 1.1.2026 --days 1 ";
+  const auto row = nlohmann::json::parse(runCli(range + "--format json").out);
+  std::vector<std::string> refused;
+  for (const auto& [key, value] : row.items()) {
+    const auto run = runCli(range + "--format csv --fields '" + key + "'");
+    if (run.status != 0) {
+      refused.push_back(key);
+      continue;
+    }
+    const auto rows = lines(run.out);
+    ASSERT_EQ(rows.size(), 2u) << key;
+    EXPECT_EQ(rows[1], almanac::csvField(value.get<std::string>())) << key;
+  }
+  EXPECT_EQ(refused, (std::vector<std::string>{"List1", "List2", "message"}));
+  std::string help = runCli("--help").out;
+  help = std::regex_replace(help, std::regex("\\s+"), " ");
+  EXPECT_NE(help.find("any field name of --json but List1, List2 and message"), std::string::npos) << help;
 }
 
 TEST(CliAlmanac, AFailedWriteEndsWith74) {

@@ -68,6 +68,21 @@ TEST(CliProgram, UnwritableOutputIsReportedWithStatus74) {
   }
 }
 
+// The window program answers --help and --version without a window, and
+// is as careful with its output.
+TEST(WindowProgram, UnwritableAnswerIsReportedWithStatus74) {
+#ifdef TESSALY_WINDOW
+  for (const char* option : {"--version", "--help"}) {
+    EXPECT_EQ(testing::runProgram(TESSALY_WINDOW, option).status, 0) << option;
+    const auto run = testing::runProgram(TESSALY_WINDOW, option, ">/dev/full");
+    EXPECT_EQ(run.status, 74) << option;
+    EXPECT_EQ(run.err, "tessaly: cannot write the output: No space left on device\n") << option;
+  }
+#else
+  GTEST_SKIP() << "built without the window";
+#endif
+}
+
 // The values stand in one column, counted in characters shown, at least two
 // blanks after the longest Russian caption.
 TEST(CliProgram, RussianColumnsAlignedByCharacters) {

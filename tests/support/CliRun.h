@@ -1,5 +1,6 @@
 #pragma once
-// Runs the command-line program through the shell and keeps what it wrote.
+// Runs a program, the command-line one by default, through the shell and
+// keeps what it wrote.
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -18,10 +19,10 @@ struct CliRun {
 };
 
 // The redirection says where standard output goes instead of the pipe.
-inline CliRun runCli(const std::string& arguments, const std::string& redirect = "") {
+inline CliRun runProgram(const std::string& program, const std::string& arguments, const std::string& redirect = "") {
   std::string errFile = (std::filesystem::temp_directory_path() / "tessaly-cli-err-XXXXXX").string();
   close(mkstemp(errFile.data()));
-  const std::string command = std::string(TESSALY_CLI) + " " + arguments + " 2>" + errFile + " " + redirect;
+  const std::string command = program + " " + arguments + " 2>" + errFile + " " + redirect;
   FILE* pipe = popen(command.c_str(), "r");
   if (!pipe) throw std::runtime_error("cannot start " + command);
   CliRun run{};
@@ -33,6 +34,10 @@ inline CliRun runCli(const std::string& arguments, const std::string& redirect =
   run.err.assign(std::istreambuf_iterator<char>(err), {});
   std::remove(errFile.c_str());
   return run;
+}
+
+inline CliRun runCli(const std::string& arguments, const std::string& redirect = "") {
+  return runProgram(TESSALY_CLI, arguments, redirect);
 }
 
 }  // namespace tessaly::testing

@@ -76,8 +76,9 @@ TEST_F(Captions, EveryCaptionAndListEntryAsTranscribed) {
     choose(language);
     for (const TranscribedCaption& row : rows) {
       if (row.control == "phase") continue;
+      const ElementName control = ElementName::find(row.control).value();
       const std::string shown =
-          row.entry.empty() ? model().text(row.control) : model().entries(row.control).at(std::stoul(row.entry));
+          row.entry.empty() ? model().text(control) : model().entries(control).at(std::stoul(row.entry));
       EXPECT_EQ(shown, row.in(language)) << row.control << row.entry;
     }
   }
@@ -95,7 +96,7 @@ TEST_F(Captions, PhaseNamesAsTranscribed) {
     choose(Language::English);
     f.clock.set(day, 12, 2026, 12, 0, 0);
     f.form.Timer1_Timer();
-    for (const char* field : {"Phase1", "Phase2"}) {
+    for (ElementName field : {ElementName("Phase1"), ElementName("Phase2")}) {
       const std::string english = model().text(field);
       ASSERT_TRUE(russianOf.contains(english)) << english;
       seen.insert(english);
@@ -121,7 +122,7 @@ constexpr Part kDegrees{"degrees", "градусы"};
 // within the group. A name whose group has no heading of its own is held
 // to its part alone.
 struct SpokenName {
-  const char* field;
+  ElementName field;
   const char* group;  // a control of captions.tsv, or "" for none
   Part part;
 };
@@ -166,10 +167,11 @@ std::string heading(std::string_view group, Language language) {
 
 TEST_F(Captions, SpokenNamesBeginWithTheirHeadingAndEndWithWhatTheyTellApart) {
   std::set<std::string_view> listed;
-  for (const SpokenName& n : kSpokenNames) listed.insert(n.field);
-  for (const ElementSpec& e : windowElements()) {
-    if (!model().accessibleName(e.name).empty()) {
-      EXPECT_TRUE(listed.contains(e.name)) << e.name << " has a spoken name not checked here";
+  for (const SpokenName& n : kSpokenNames) listed.insert(n.field.text());
+  for (std::size_t i = 0; i < ElementName::kCount; ++i) {
+    const ElementName e = ElementName::at(i);
+    if (!model().accessibleName(e).empty()) {
+      EXPECT_TRUE(listed.contains(e.text())) << e << " has a spoken name not checked here";
     }
   }
   for (Language language : kBoth) {
