@@ -8,6 +8,7 @@
 #include <QStyle>
 
 #include "qt/QtText.h"
+#include "settings/SettingsFile.h"
 #include "window/WindowModel.h"
 
 namespace tessaly::qtview {
@@ -123,6 +124,9 @@ QWidget* createElementWidget(const ElementSpec& spec, const ElementLook& look, c
     case ElementKind::Text: {
       auto* edit = new SampleLineEdit(look.sample.empty() ? "000000" : look.sample, parent);
       edit->setValidator(new TakenCharacters(look.name, edit));
+      // The box keeps to what the settings line carries, so the model never
+      // cuts what is typed under the cursor.
+      if (look.name == "Town") edit->setMaxLength(static_cast<int>(kLongestTextField));
       return edit;
     }
     case ElementKind::Value:
