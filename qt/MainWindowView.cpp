@@ -1,14 +1,12 @@
 #include "qt/MainWindowView.h"
 
 #include <QAbstractItemView>
-#include <QAction>
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScopedValueRollback>
@@ -132,45 +130,6 @@ void MainWindowView::connectInput(ElementName name, QWidget* widget) {
     default:
       break;
   }
-}
-
-// The menus in the model's table, each item under its parent.
-void MainWindowView::createMenus() {
-  std::array<QMenu*, ElementName::kCount> menus{};
-  for (std::size_t i = 0; i < ElementName::kCount; ++i) {
-    const ElementName name = ElementName::at(i);
-    const ElementSpec& spec = name.spec();
-    if (spec.kind != ElementKind::MenuItem) continue;
-    QMenu* parent = spec.parent.empty() ? nullptr : menus[ElementName::find(spec.parent)->index()];
-    const bool submenu = std::ranges::any_of(windowElements(), [&](const ElementSpec& e) { return e.parent == spec.name; });
-    QAction* action = nullptr;
-    if (submenu) {
-      QMenu* menu = parent ? parent->addMenu(QString()) : menuBar()->addMenu(QString());
-      menu->setObjectName(toQString(spec.name));
-      menus[i] = menu;
-      action = menu->menuAction();
-    } else {
-      action = parent->addAction(QString());
-      action->setCheckable(spec.checkMark);
-      connect(action, &QAction::triggered, this, [this, name] { menuItemChosen(name); });
-    }
-    action->setObjectName(toQString(spec.name));
-    actions_[i] = action;
-  }
-}
-
-void MainWindowView::menuItemChosen(ElementName name) {
-  form_.menuItemChosen(name);
-  // Qt turned the check mark over by itself; the model's mark is the one
-  // that counts, whether or not the handler changed it.
-  showMenuItem(name);
-}
-
-void MainWindowView::showMenuItem(ElementName name) {
-  QAction* action = actions_[name.index()];
-  action->setText(toQString(model_.text(name)));
-  action->setEnabled(model_.enabled(name));
-  if (action->isCheckable()) action->setChecked(model_.checked(name));
 }
 
 void MainWindowView::elementChanged(ElementName name) {

@@ -33,6 +33,7 @@ class MainWindowView : public QMainWindow, private WindowModel::Listener {
  private:
   void createElements();
   void connectInput(ElementName name, QWidget* widget);
+  // The menus (MainWindowMenus.cpp).
   void createMenus();
   // The window's groups (MainWindowLayout.cpp).
   void arrange();
