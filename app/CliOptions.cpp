@@ -32,7 +32,7 @@ bool settable(const ElementSpec& element) {
 
 ElementName settableField(const std::string& field) {
   const auto found = ElementName::find(field);
-  if (found && settable(found->spec())) return *found;
+  if (found && settable(found->row())) return *found;
   const auto elements = windowElements();
   std::vector<std::string_view> names;
   for (const ElementSpec& e : elements)

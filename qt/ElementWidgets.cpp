@@ -22,12 +22,12 @@ QFont serifFont(double points) {
   return font;
 }
 
-QLabel* createLabel(const ElementSpec& spec, const ElementLook& look, const QString& accessibleName,
+QLabel* createLabel(const ElementSpec& element, const ElementLook& look, const QString& accessibleName,
                     QWidget* parent) {
   auto* label = new QLabel(parent);
   label->setAccessibleName(accessibleName);
   label->setTextFormat(Qt::PlainText);
-  if (spec.kind == ElementKind::Unit) {
+  if (element.kind == ElementKind::Unit) {
     label->setFont(sansFont(8.25));
     // Signs of degrees, hours, minutes and seconds stand raised, lifted by a
     // margin below them, as astronomy writes them; plain units, and the
@@ -47,7 +47,7 @@ QLabel* createLabel(const ElementSpec& spec, const ElementLook& look, const QStr
     label->setFont(font);
   }
   if (!look.sample.empty()) {
-    const bool words = spec.name.starts_with("Phase") || spec.name.starts_with("DatePhase");
+    const bool words = element.name.starts_with("Phase") || element.name.starts_with("DatePhase");
     label->setAlignment((words ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter);
     label->setMinimumWidth(label->fontMetrics().horizontalAdvance(toQString(look.sample)));
   }
@@ -106,9 +106,9 @@ QValidator::State TakenCharacters::validate(QString& input, int& position) const
   return Acceptable;
 }
 
-QWidget* createElementWidget(const ElementSpec& spec, const ElementLook& look, const QString& accessibleName,
+QWidget* createElementWidget(const ElementSpec& element, const ElementLook& look, const QString& accessibleName,
                              QWidget* parent) {
-  switch (spec.kind) {
+  switch (element.kind) {
     case ElementKind::Combo: {
       auto* combo = new DateComboBox(parent);
       combo->setEditable(true);
@@ -132,7 +132,7 @@ QWidget* createElementWidget(const ElementSpec& spec, const ElementLook& look, c
     case ElementKind::Value:
     case ElementKind::Caption:
     case ElementKind::Unit:
-      return createLabel(spec, look, accessibleName, parent);
+      return createLabel(element, look, accessibleName, parent);
     case ElementKind::OneRowList: {
       // The entry shown is the entry in view: index 0 or 1.
       auto* list = new QComboBox(parent);

@@ -44,7 +44,7 @@ class TakenCharacters : public QValidator {
 // The widget of an element that the window shows; none for a menu item. A
 // label is named for assistive tools before anything else, for the toolkit
 // takes its accessible kind from the first notice it sends about it.
-QWidget* createElementWidget(const ElementSpec& spec, const ElementLook& look, const QString& accessibleName,
+QWidget* createElementWidget(const ElementSpec& element, const ElementLook& look, const QString& accessibleName,
                              QWidget* parent);
 
 }  // namespace tessaly::qtview

@@ -13,22 +13,22 @@ void MainWindowView::createMenus() {
   std::array<QMenu*, ElementName::kCount> menus{};
   for (std::size_t i = 0; i < ElementName::kCount; ++i) {
     const ElementName name = ElementName::at(i);
-    const ElementSpec& spec = name.spec();
-    if (spec.kind != ElementKind::MenuItem) continue;
-    QMenu* parent = spec.parent.empty() ? nullptr : menus[ElementName::find(spec.parent)->index()];
-    const bool submenu = std::ranges::any_of(windowElements(), [&](const ElementSpec& e) { return e.parent == spec.name; });
+    const ElementSpec& element = name.row();
+    if (element.kind != ElementKind::MenuItem) continue;
+    QMenu* parent = element.parent.empty() ? nullptr : menus[ElementName::find(element.parent)->index()];
+    const bool submenu = std::ranges::any_of(windowElements(), [&](const ElementSpec& e) { return e.parent == element.name; });
     QAction* action = nullptr;
     if (submenu) {
       QMenu* menu = parent ? parent->addMenu(QString()) : menuBar()->addMenu(QString());
-      menu->setObjectName(toQString(spec.name));
+      menu->setObjectName(toQString(element.name));
       menus[i] = menu;
       action = menu->menuAction();
     } else {
       action = parent->addAction(QString());
-      action->setCheckable(spec.checkMark);
+      action->setCheckable(element.checkMark);
       connect(action, &QAction::triggered, this, [this, name] { menuItemChosen(name); });
     }
-    action->setObjectName(toQString(spec.name));
+    action->setObjectName(toQString(element.name));
     actions_[i] = action;
   }
 }

@@ -69,12 +69,12 @@ void MainWindowView::createElements() {
     const ElementName name = ElementName::at(i);
     const ElementLook look = lookOf(name);
     QWidget* widget =
-        createElementWidget(name.spec(), look, toQString(model_.accessibleName(name)), central);
+        createElementWidget(name.row(), look, toQString(model_.accessibleName(name)), central);
     if (!widget) continue;
     widget->setObjectName(toQString(name.text()));
     widgets_[i] = widget;
     connectInput(name, widget);
-    if (look.labels && name.spec().kind == ElementKind::Caption && model_.kind(*look.labels) == ElementKind::OptionButton)
+    if (look.labels && name.row().kind == ElementKind::Caption && model_.kind(*look.labels) == ElementKind::OptionButton)
       widget->installEventFilter(this);
   }
   static_cast<QPushButton*>(element("Command2"))->setDefault(true);
@@ -93,7 +93,7 @@ void MainWindowView::createElements() {
 // Every change counts, whoever makes it: typing, pasting, undo, or an
 // assistive tool setting the text.
 void MainWindowView::connectInput(ElementName name, QWidget* widget) {
-  switch (name.spec().kind) {
+  switch (name.row().kind) {
     case ElementKind::Combo: {
       auto* combo = static_cast<QComboBox*>(widget);
       combo->view()->installEventFilter(this);
@@ -134,7 +134,7 @@ void MainWindowView::connectInput(ElementName name, QWidget* widget) {
 
 void MainWindowView::elementChanged(ElementName name) {
   const QScopedValueRollback<bool> showing(showing_, true);
-  if (name.spec().kind == ElementKind::MenuItem) {
+  if (name.row().kind == ElementKind::MenuItem) {
     showMenuItem(name);
     return;
   }
@@ -142,7 +142,7 @@ void MainWindowView::elementChanged(ElementName name) {
   QWidget* widget = element(name);
   widget->setEnabled(model_.enabled(name));
   showAccessibleName(widget, name);
-  switch (name.spec().kind) {
+  switch (name.row().kind) {
     case ElementKind::Combo: {
       auto* combo = static_cast<QComboBox*>(widget);
       if (combo->currentText() != text) combo->setEditText(text);
@@ -159,7 +159,7 @@ void MainWindowView::elementChanged(ElementName name) {
       auto* label = static_cast<QLabel*>(widget);
       if (label->text() == text) break;
       label->setText(text);
-      if (name.spec().kind == ElementKind::Caption) fitToCaptions();
+      if (name.row().kind == ElementKind::Caption) fitToCaptions();
       break;
     }
     case ElementKind::OneRowList: {
@@ -273,7 +273,7 @@ bool MainWindowView::eventFilter(QObject* watched, QEvent* event) {
   // A click on the caption of an option button selects it.
   if (event->type() == QEvent::MouseButtonRelease) {
     if (const auto name = ElementName::find(watched->objectName().toStdString()))
-      if (const auto option = lookOf(*name).labels; option && option->spec().kind == ElementKind::OptionButton) {
+      if (const auto option = lookOf(*name).labels; option && option->row().kind == ElementKind::OptionButton) {
         auto* button = static_cast<QRadioButton*>(element(*option));
         if (button->isEnabled()) button->click();
         return true;

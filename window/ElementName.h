@@ -20,7 +20,7 @@ class ElementName {
   static constexpr std::optional<ElementName> find(std::string_view name);
 
   constexpr std::string_view text() const { return kWindowElements[index_].name; }
-  constexpr const ElementSpec& spec() const { return kWindowElements[index_]; }
+  constexpr const ElementSpec& row() const { return kWindowElements[index_]; }
   // The element's place in the table, from 0.
   constexpr std::size_t index() const { return index_; }
   static constexpr std::size_t kCount = std::size(kWindowElements);

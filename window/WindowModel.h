@@ -56,7 +56,7 @@ class WindowModel {
   // the settings line cannot hold inside the town's field.
   static bool takes(ElementName name, char c);
 
-  ElementKind kind(ElementName name) const { return name.spec().kind; }
+  ElementKind kind(ElementName name) const { return name.row().kind; }
   // What a screen reader speaks for the element; empty where its text says it.
   const std::string& accessibleName(ElementName name) const { return element(name).accessibleName; }
   void setAccessibleName(ElementName name, std::string_view accessibleName);
