@@ -9,7 +9,7 @@
 
 #include "almanac/Columns.h"
 #include "almanac/RowCalculator.h"
-#include "almanac/Zone.h"
+#include "places/Zone.h"
 #include "engine/MemoryFieldStore.h"
 
 namespace tessaly::almanac {

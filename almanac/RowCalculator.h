@@ -7,7 +7,7 @@
 #include <optional>
 #include <string>
 
-#include "almanac/LocalMoment.h"
+#include "places/LocalMoment.h"
 #include "window/Calculate.h"
 #include "window/Headless.h"
 #include "window/MainForm.h"

@@ -19,7 +19,7 @@ std::vector<std::string> headingsOf(const std::vector<almanac::Column>& columns,
 
 std::optional<std::string> monthPage(const MainForm& main, int month, int year, MonthPage& page) {
   almanac::RowCalculator calculator(main);
-  const almanac::FixedZone zone(main.model().text("Timezon"));
+  const FixedZone zone(main.model().text("Timezon"));
   const date::year_month yearMonth = date::year{year} / date::month{static_cast<unsigned>(month)};
   MonthPage result{month, year, calculator.language(), {}, {}, {}, almanac::defaultEventColumns(false)};
   if (auto message = almanac::eventMonth(calculator, zone, yearMonth, almanac::kEventHour, result.events))

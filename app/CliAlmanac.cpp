@@ -153,7 +153,7 @@ AlmanacPlan planAlmanac(const Options& o) {
   if (o.step) plan.step = almanac::parseStep(*o.step);
   plan.columns = chosenColumns(o);
   if (o.tz) {
-    plan.namedZone = almanac::findNamedZone(*o.tz);
+    plan.namedZone = findNamedZone(*o.tz);
     if (!plan.namedZone) throw invalid_argument("--tz: no zone \"" + *o.tz + "\" in the system's time-zone database");
   }
   return plan;
@@ -163,7 +163,7 @@ namespace {
 
 struct Run {
   const AlmanacPlan& plan;
-  const almanac::Zone& zone;
+  const Zone& zone;
   almanac::RowCalculator& calculator;
   std::ostream& out;
 
@@ -200,7 +200,7 @@ struct Run {
     }
     almanac::MomentRange range(zone, plan.first, plan.last, plan.timeOfDay, plan.step);
     Progress progress(range.size());
-    almanac::LocalMoment moment;
+    LocalMoment moment;
     while (out && range.next(moment)) {
       if (auto message = calculator.calculate(moment)) return message;
       output.moment(calculator.fields());
@@ -214,8 +214,8 @@ struct Run {
 
 int runAlmanac(const AlmanacPlan& plan, const MainForm& source, std::ostream& out) {
   almanac::RowCalculator calculator(source);
-  const almanac::FixedZone fixedZone(source.model().text("Timezon"));
-  const almanac::Zone& zone = plan.namedZone ? *plan.namedZone : static_cast<const almanac::Zone&>(fixedZone);
+  const FixedZone fixedZone(source.model().text("Timezon"));
+  const Zone& zone = plan.namedZone ? *plan.namedZone : static_cast<const Zone&>(fixedZone);
   const Run run{plan, zone, calculator, out};
   std::optional<std::string> message = run.refusedZone();
   if (!message) {

@@ -9,7 +9,7 @@
 
 #include "almanac/Columns.h"
 #include "almanac/MomentRange.h"
-#include "almanac/Zone.h"
+#include "places/Zone.h"
 #include "app/CliOptions.h"
 #include "window/MainForm.h"
 
@@ -20,7 +20,7 @@ enum class Format { Table, Csv, Json, Grid };
 struct AlmanacPlan {
   Format format = Format::Table;
   bool events = false;
-  std::unique_ptr<almanac::Zone> namedZone;  // --tz; else the fixed zone of the window
+  std::unique_ptr<Zone> namedZone;  // --tz; else the fixed zone of the window
   date::local_days first, last;
   std::chrono::seconds timeOfDay{0};
   almanac::Step step{true, std::chrono::days{1}};

@@ -55,15 +55,15 @@ void applyOptions(MainForm& form, const cli::Options& o, const ClockReading& now
 // in the gap of a change moved past it. Without a date and time, the
 // present moment in that zone.
 void applyNamedZone(WindowModel& w, const cli::Options& o) {
-  const auto zone = almanac::findNamedZone(*o.tz);
+  const auto zone = findNamedZone(*o.tz);
   if (!zone) throw std::invalid_argument("--tz: no zone \"" + *o.tz + "\" in the system's time-zone database");
   const std::string date = w.text("DateDay") + "." + w.text("DateMonth") + "." + w.text("DateYear");
   const std::string time = w.text("TimeHour") + ":" + w.text("TimeMin") + ":" + w.text("TimeSec");
-  const almanac::LocalMoment moment =
+  const LocalMoment moment =
       o.date || o.time
           ? zone->moment(zone->instant(cli::parseDate("--date", date) + cli::parseTimeOfDay(time)))
           : zone->moment(std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now()));
-  const almanac::MomentTexts t = almanac::momentTexts(moment.local);
+  const MomentTexts t = momentTexts(moment.local);
   enter(w, {{"DateDay", t.day}, {"DateMonth", t.month}, {"DateYear", t.year},
             {"TimeHour", t.hour}, {"TimeMin", t.minute}, {"TimeSec", t.second}, {"Timezon", moment.zone}});
 }
