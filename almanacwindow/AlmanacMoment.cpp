@@ -20,14 +20,16 @@ MomentInputs momentInputsOf(const MainForm& main) {
   MomentInputs inputs;
   for (std::string_view field : kInputFields) inputs.texts.emplace_back(field, window.text(field));
   if (window.selected("Option1")) {
-    const ClockReading now = main.clock().now();
+    const ZonedReading now = main.linkedZone().reading();
     const int clock[] = {now.day, now.month, now.year, now.hour, now.minute, now.second};
     for (std::size_t i = 0; i < std::size(clock); ++i) inputs.texts[i].second = std::to_string(clock[i]);
+    if (now.zone) inputs.texts.back().second = *now.zone;  // Timezon: a linked zone's offset then
   }
   inputs.eastWest = window.topEntry("List1");
   inputs.northSouth = window.topEntry("List2");
   inputs.azimuthShift = state.AzimShift;
   inputs.phaseHeading = window.text("Label25");
+  inputs.linkedZone = main.linkedZone().name();
   return inputs;
 }
 

@@ -4,6 +4,7 @@
 // Calculate.
 #include <iostream>
 #include <optional>
+#include <sstream>
 #include <stdexcept>
 #include <string>
 
@@ -11,6 +12,7 @@
 #include "app/CheckedOutput.h"
 #include "app/CliAlmanac.h"
 #include "app/CliOptions.h"
+#include "app/CliPlace.h"
 #include "app/CliReport.h"
 #include "app/Version.h"
 #include "engine/NumberText.h"
@@ -74,6 +76,8 @@ int run(const cli::Options& o, const std::optional<cli::AlmanacPlan>& almanac) {
   NoExit exit;
   MainForm form(clock, messages, exit);
   form.Form_Load();
+  // A named zone comes through --tz, saved link and --place included.
+  form.linkedZone().unlink();
   form.model().setSelected("Option2", true);
   applyOptions(form, o, clock.now());
   if (almanac) return cli::runAlmanac(*almanac, form, std::cout);
@@ -99,6 +103,12 @@ int main(int argc, char** argv) {
     options = cli::parseOptions(argc, argv);
     if (options.help) return cli::writeOutput(cli::kUsage);
     if (options.version) return cli::writeOutput(std::string("tessaly-cli (Tessaly) ") + kVersion + "\n");
+    if (options.places) {
+      std::ostringstream list;
+      cli::listPlaces(options, list);
+      return cli::writeOutput(list.str());
+    }
+    cli::applyPlace(options);
     std::optional<cli::AlmanacPlan> almanac;
     if (cli::wantsAlmanac(options)) almanac = cli::planAlmanac(options);
     return run(options, almanac);

@@ -36,6 +36,18 @@ std::optional<std::filesystem::path> homeFolder() {
   return std::nullopt;
 }
 
+// Where the first `lines` lines end: a line ends at CR LF, LF or CR. Nothing
+// while the last of them has not ended yet.
+std::optional<std::size_t> endOfLines(std::string_view bytes, std::size_t lines) {
+  std::size_t start = 0;
+  for (;;) {
+    const std::size_t end = bytes.find_first_of("\r\n", start);
+    if (end == std::string_view::npos) return std::nullopt;
+    if (--lines == 0) return end;
+    start = end + (bytes.substr(end, 2) == "\r\n" ? 2 : 1);
+  }
+}
+
 }  // namespace
 
 std::filesystem::path settingsFilePath() {
@@ -47,7 +59,7 @@ std::filesystem::path settingsFilePath() {
   return kFileName;  // no home at all: the working folder
 }
 
-std::optional<std::string> readSettingsFile(const std::filesystem::path& path) {
+std::optional<std::string> readSettingsFile(const std::filesystem::path& path, std::size_t lines) {
   try {
     // O_NONBLOCK so that a FIFO in the file's place cannot block the opening;
     // only regular files are read.
@@ -65,9 +77,8 @@ std::optional<std::string> readSettingsFile(const std::filesystem::path& path) {
       }
       if (got == 0) break;
       size += static_cast<std::size_t>(got);
-      const std::size_t end = std::string_view(bytes.data(), size).find_first_of("\r\n");
-      if (end != std::string_view::npos) {
-        size = end;  // the line is whole
+      if (const auto end = endOfLines(std::string_view(bytes.data(), size), lines)) {
+        size = *end;  // the lines are whole
         break;
       }
     }

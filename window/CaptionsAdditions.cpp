@@ -47,6 +47,33 @@ constexpr CaptionRow kAdditions[] = {
     {"LookLitLeft", "Lit on the left, as seen from the %1 hemisphere", "Освещена слева, вид из %1 полушария"},
     {"LookNorthern", "northern", "северного"},
     {"LookSouthern", "southern", "южного"},
+    // Places: the menu after the Almanac, the dialog that finds a town and
+    // the linked zone beside the Timezone box; %1 is filled in.
+    {"mePlace", "&Place", "&Место"},
+    {"meFindPlace", "&Find place…", "&Найти место…"},
+    {"meUnlinkZone", "&Unlink time zone", "&Отвязать часовой пояс"},
+    {"PlaceDialog", "Find place", "Найти место"},
+    {"PlaceSearchLabel", "&Town:", "&Город:"},
+    {"PlaceSearch", "Town to find", "Искомый город"},
+    {"PlaceList", "Places found", "Найденные места"},
+    {"PlaceTown", "Town", "Город"},
+    {"PlaceRegion", "Region", "Регион"},
+    {"PlaceCountry", "Country", "Страна"},
+    {"PlaceZone", "Time zone", "Часовой пояс"},
+    {"PlaceCoordinates", "Coordinates", "Координаты"},
+    {"PlaceNorth", "N", "с. ш."},
+    {"PlaceSouth", "S", "ю. ш."},
+    {"PlaceEast", "E", "в. д."},
+    {"PlaceWest", "W", "з. д."},
+    {"PlaceCount", "Places found: %1", "Найдено мест: %1"},
+    {"PlaceNone", "No place found", "Место не найдено"},
+    {"PlaceNoGazetteer", "The gazetteer could not be read", "Не удалось прочитать справочник мест"},
+    {"PlaceStatus", "Search result", "Результат поиска"},
+    {"PlaceChoose", "&Choose", "&Выбрать"},
+    {"PlaceCancel", "Cancel", "Отмена"},
+    {"LinkedZone", "Linked time zone", "Связанный часовой пояс"},
+    {"LinkedZoneTip", "The Timezone box follows the clock changes of %1; typing into it unlinks the zone",
+     "Поле «Часовой пояс» следует переходам часов пояса %1; ввод в него отвязывает пояс"},
 };
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include "engine/NumberText.h"
 #include "engine/WholeNumber.h"
 #include "settings/SettingsFile.h"
+#include "settings/ZoneLine.h"
 #include "window/MainForm.h"
 
 namespace tessaly {
@@ -41,7 +42,7 @@ void storeFieldsRead(ObservationState& s, const SettingsReading& r) {
 void MainForm::Form_Load() {
   setAngleConstants(state_);
   try {
-    const auto bytes = readSettingsFile(settingsFilePath());
+    const auto bytes = readSettingsFile(settingsFilePath(), 2);
     if (!bytes) throw ReadError{};
     const SettingsReading reading = parseSettingsLine(*bytes);
     storeFieldsRead(state_, reading);
@@ -74,13 +75,14 @@ void MainForm::Form_Load() {
       checkOnly("me1_13", {"me1_12", "me1_14"});
     else
       checkOnly("me1_14", {"me1_12", "me1_13"});
+    if (const auto zone = zoneOfLine(*bytes)) clock_.link(*zone);
   } catch (const ReadError&) {
   }
   if (state_.TimerMs == 0) {
     state_.TimerMs = 1000;
     model_.setChecked("me1_2", true);
   }
-  setTodayAndUniversalTime(clock_.now());
+  setTodayAndUniversalTime(clock_.reading());
   engine_.RISESETCULM();
   model_.setTimerEnabled(true);
 }

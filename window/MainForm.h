@@ -9,6 +9,7 @@
 #include "engine/ObservationState.h"
 #include "window/Captions.h"
 #include "window/Clock.h"
+#include "window/LinkedZone.h"
 #include "window/MessageSink.h"
 #include "window/ProgramExit.h"
 #include "window/WindowModel.h"
@@ -28,6 +29,8 @@ class MainForm {
   Engine& engine() { return engine_; }
   MessageSink& messages() { return messages_; }
   const Clock& clock() const { return clock_; }
+  LinkedZone& linkedZone() { return clock_; }
+  const LinkedZone& linkedZone() const { return clock_; }
 
   // Start-up and saving (defined with the settings file).
   void Form_Load();
@@ -62,7 +65,7 @@ class MainForm {
   void setResultsListener(std::function<void()> listener) { onResults_ = std::move(listener); }
 
  private:
-  void setTodayAndUniversalTime(const ClockReading& now);
+  void setTodayAndUniversalTime(const ZonedReading& now);
   void setCaptions(Language language);
   void rebuildList(std::string_view list, std::span<const CaptionRow> entries, Language language, int inView);
   void translatePhaseName(std::string_view field, Language language);
@@ -74,7 +77,7 @@ class MainForm {
     if (onResults_) onResults_();
   }
 
-  const Clock& clock_;
+  LinkedZone clock_;
   MessageSink& messages_;
   ProgramExit& exit_;
   ObservationState state_;
