@@ -18,6 +18,7 @@ namespace tessaly::qtview {
 
 class AlmanacWindow;
 class MoonPicture;
+class PlaceAdditions;
 
 class WindowAdditions : public QObject {
  public:
@@ -45,6 +46,7 @@ class WindowAdditions : public QObject {
   QMenu* menu_ = nullptr;
   MoonPicture* picture_ = nullptr;
   AlmanacWindow* almanacWindow_ = nullptr;
+  PlaceAdditions* places_ = nullptr;
 };
 
 }  // namespace tessaly::qtview

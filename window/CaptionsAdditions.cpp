@@ -48,7 +48,7 @@ constexpr CaptionRow kAdditions[] = {
     {"LookNorthern", "northern", "северного"},
     {"LookSouthern", "southern", "южного"},
     // Places: the menu after the Almanac, the dialog that finds a town and
-    // the linked zone beside the Timezone box; %1 is filled in.
+    // the linked zone shown under them; %1 is filled in.
     {"mePlace", "&Place", "&Место"},
     {"meFindPlace", "&Find place…", "&Найти место…"},
     {"meUnlinkZone", "&Unlink time zone", "&Отвязать часовой пояс"},
@@ -72,6 +72,7 @@ constexpr CaptionRow kAdditions[] = {
     {"PlaceChoose", "&Choose", "&Выбрать"},
     {"PlaceCancel", "Cancel", "Отмена"},
     {"LinkedZone", "Linked time zone", "Связанный часовой пояс"},
+    {"LinkedZoneShown", "Time zone: %1", "Часовой пояс: %1"},
     {"LinkedZoneTip", "The Timezone box follows the clock changes of %1; typing into it unlinks the zone",
      "Поле «Часовой пояс» следует переходам часов пояса %1; ввод в него отвязывает пояс"},
 };
