@@ -43,6 +43,7 @@ class RowCalculator {
   void riseSetCulm(Engine& engine);
   DayKey dayKey() const;
 
+  double zoneHigh_;  // the source window's: higher while a named zone is linked
   FixedClock clock_;
   RecordedMessages message_;
   NoExit exit_;

@@ -41,7 +41,7 @@ bool AlmanacMoment::calculate(const MomentInputs& inputs, MessageSink& messages)
   window_.selectEntry("List2", inputs.northSouth);
   window_.setText("Label25", inputs.phaseHeading);
   state_.AzimShift = inputs.azimuthShift;
-  return Command2_Click(engine_, messages);
+  return Command2_Click(engine_, messages, inputs.linkedZone.empty() ? kTypedZoneHigh : kNamedZoneHigh);
 }
 
 }  // namespace tessaly

@@ -5,6 +5,7 @@
 #include "engine/NumberReading.h"
 #include "engine/NumberText.h"
 #include "engine/WholeNumber.h"
+#include "window/LocationCheck.h"
 
 namespace tessaly {
 namespace {
@@ -54,6 +55,8 @@ ZonedReading LinkedZone::reading() const {
   r.zone = moment.zone;
   return r;
 }
+
+double LinkedZone::zoneHigh() const { return zone_ ? kNamedZoneHigh : kTypedZoneHigh; }
 
 bool LinkedZone::link(const std::string& name) {
   std::unique_ptr<Zone> zone = findNamedZone(name);

@@ -37,6 +37,8 @@ class LinkedZone : public Clock {
   // Empty while no zone is linked.
   const std::string& name() const { return name_; }
   const Zone* zone() const { return zone_.get(); }
+  // The Timezone box's upper bound: a named zone's offsets reach +14.
+  double zoneHigh() const;
   // Called after a zone was linked or unlinked.
   void setLinkListener(std::function<void()> listener) { onLink_ = std::move(listener); }
 

@@ -44,7 +44,7 @@ void MainForm::Timer1_Timer() {
   // goes into the Timezone box before the location part reads it.
   const ZonedReading now = clock_.reading();
   LinkedZone::showOffset(model_, state_, now);
-  if (!checkLocation(engine_, messages_, kTickLatitudeBound)) {
+  if (!checkLocation(engine_, messages_, kTickLatitudeBound, clock_.zoneHigh())) {
     model_.setSelected("Option1", false);
     model_.setSelected("Option2", true);
     // With Manual selected already its handler did not run: the ticks stop

@@ -109,6 +109,12 @@ TEST_F(AlmanacFormTest, ALinkedZonesMonthTakesTheOffsetOfEachDate) {
   }
   almanac.showMonth(12, 2026);
   EXPECT_EQ(almanac.page().rows[0][static_cast<std::size_t>(zone)], "1");
+  // New Zealand's summer, beyond twelve hours, from a named zone.
+  ASSERT_TRUE(f.form.linkedZone().link("Pacific/Auckland"));
+  f.messages.shown.clear();
+  almanac.showMonth(1, 2026);
+  EXPECT_TRUE(f.messages.shown.empty());
+  EXPECT_EQ(almanac.page().rows[0][static_cast<std::size_t>(zone)], "13");
 }
 
 }  // namespace

@@ -147,5 +147,25 @@ TEST(LinkedZone, NoLinkFromAMissingForeignOrBrokenLine) {
   }
 }
 
+// Named zones reach +14; a typed zone keeps its bound of 12.
+TEST(LinkedZone, ANamedZoneBeyondTwelveHoursIsAcceptedATypedOneIsNot) {
+  HeadlessForm f;
+  testing::TempConfigHome home;
+  f.clock.set(1, 1, 2026, 0, 0, 0);  // the computer in universal time
+  f.form.Form_Load();
+  ASSERT_TRUE(f.form.linkedZone().link("Pacific/Kiritimati"));
+  f.form.Timer1_Timer();
+  EXPECT_EQ(f.form.model().text("Timezon"), "14");
+  EXPECT_EQ(f.form.model().text("TimeHour"), "14");
+  ASSERT_TRUE(f.form.linkedZone().link("Pacific/Auckland"));
+  f.form.model().setSelected("Option2", true);
+  f.form.Command2_Click();
+  EXPECT_EQ(f.form.model().text("Timezon"), "13");
+  EXPECT_TRUE(f.messages.shown.empty());
+  f.form.linkedZone().unlink();
+  f.form.Command2_Click();
+  EXPECT_EQ(f.messages.first(), "Uncorrect input Timezone!");
+}
+
 }  // namespace
 }  // namespace tessaly
