@@ -1,8 +1,8 @@
 #pragma once
 // What the program adds to the main window, kept apart from its specified
-// elements: the Almanac menu after Settings, the almanac window, and the
+// elements: the Almanac menu after Settings, the almanac window, the
 // picture of the lit Moon in free room of the layout, where it moves
-// nothing.
+// nothing, and the places' additions (PlaceAdditions).
 #include <QObject>
 #include <memory>
 #include <string_view>
