@@ -9,8 +9,8 @@
 
 #include "almanac/Columns.h"
 #include "almanac/RowCalculator.h"
-#include "almanac/Zone.h"
 #include "engine/MemoryFieldStore.h"
+#include "places/Zone.h"
 
 namespace tessaly::almanac {
 

@@ -9,7 +9,7 @@
 #include <optional>
 #include <string_view>
 
-#include "almanac/Zone.h"
+#include "places/Zone.h"
 
 namespace tessaly::almanac {
 

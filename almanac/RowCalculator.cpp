@@ -10,7 +10,9 @@ namespace {
 }  // namespace
 
 RowCalculator::RowCalculator(const MainForm& source)
-    : form_(clock_, message_, exit_), riseSetCulm_([this](Engine& e) { riseSetCulm(e); }) {
+    : zoneHigh_(source.linkedZone().zoneHigh()),
+      form_(clock_, message_, exit_),
+      riseSetCulm_([this](Engine& e) { riseSetCulm(e); }) {
   setAngleConstants(form_.state());
   form_.state().AzimShift = source.state().AzimShift;
   const WindowModel& from = source.model();
@@ -40,7 +42,7 @@ std::optional<std::string> RowCalculator::calculate(const LocalMoment& moment) {
   w.setText("TimeSec", t.second);
   w.setText("Timezon", moment.zone);
   message_.shown.clear();
-  Command2_Click(form_.engine(), message_, riseSetCulm_);
+  Command2_Click(form_.engine(), message_, riseSetCulm_, zoneHigh_);
   return message_.first();
 }
 

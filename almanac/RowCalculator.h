@@ -7,7 +7,7 @@
 #include <optional>
 #include <string>
 
-#include "almanac/LocalMoment.h"
+#include "places/LocalMoment.h"
 #include "window/Calculate.h"
 #include "window/Headless.h"
 #include "window/MainForm.h"
@@ -43,6 +43,7 @@ class RowCalculator {
   void riseSetCulm(Engine& engine);
   DayKey dayKey() const;
 
+  double zoneHigh_;  // the source window's: higher while a named zone is linked
   FixedClock clock_;
   RecordedMessages message_;
   NoExit exit_;

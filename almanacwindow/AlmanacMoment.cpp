@@ -14,14 +14,16 @@ MomentInputs momentInputsOf(const MainForm& main) {
   for (ElementName field : inputFields()) inputs.texts.emplace_back(field, window.text(field));
   // The date and time come first, in the order of the clock's reading.
   if (window.selected("Option1")) {
-    const ClockReading now = main.clock().now();
+    const ZonedReading now = main.linkedZone().reading();
     const int clock[] = {now.day, now.month, now.year, now.hour, now.minute, now.second};
     for (std::size_t i = 0; i < std::size(clock); ++i) inputs.texts[i].second = std::to_string(clock[i]);
+    if (now.zone) inputs.texts.back().second = *now.zone;  // Timezon: a linked zone's offset then
   }
   inputs.eastWest = window.topEntry("List1");
   inputs.northSouth = window.topEntry("List2");
   inputs.azimuthShift = state.AzimShift;
   inputs.phaseHeading = window.text("Label25");
+  inputs.linkedZone = main.linkedZone().name();
   return inputs;
 }
 
@@ -33,7 +35,7 @@ bool AlmanacMoment::calculate(const MomentInputs& inputs, MessageSink& messages)
   window_.selectEntry("List2", inputs.northSouth);
   window_.setText("Label25", inputs.phaseHeading);
   state_.AzimShift = inputs.azimuthShift;
-  return Command2_Click(engine_, messages);
+  return Command2_Click(engine_, messages, inputs.linkedZone.empty() ? kTypedZoneHigh : kNamedZoneHigh);
 }
 
 }  // namespace tessaly

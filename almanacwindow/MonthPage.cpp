@@ -19,9 +19,12 @@ std::vector<std::string> headingsOf(const std::vector<almanac::Column>& columns,
 
 std::optional<std::string> monthPage(const MainForm& main, int month, int year, MonthPage& page) {
   almanac::RowCalculator calculator(main);
-  const almanac::FixedZone zone(main.model().text("Timezon"));
+  // A linked zone gives each date the offset in force then, as --tz does.
+  const FixedZone typed(main.model().text("Timezon"));
+  const Zone* linked = main.linkedZone().zone();
+  const Zone& zone = linked ? *linked : typed;
   const date::year_month yearMonth = date::year{year} / date::month{static_cast<unsigned>(month)};
-  MonthPage result{month, year, calculator.language(), {}, {}, {}, almanac::defaultEventColumns(false)};
+  MonthPage result{month, year, calculator.language(), {}, {}, {}, almanac::defaultEventColumns(linked != nullptr)};
   if (auto message = almanac::eventMonth(calculator, zone, yearMonth, almanac::kEventHour, result.events))
     return message;
 
@@ -31,7 +34,7 @@ std::optional<std::string> monthPage(const MainForm& main, int month, int year, 
   date::local_days day{yearMonth / 1};
   for (const almanac::EventRow& row : result.events) {
     std::vector<std::string> cells = almanac::eventRowTexts(row, result.columns);
-    if (auto message = calculator.calculate({date::local_seconds{day}, row.fields.text("Timezon")})) return message;
+    if (auto message = calculator.calculate(zone.moment(zone.instant(date::local_seconds{day})))) return message;
     cells.push_back(almanac::columnText(fraction, calculator.fields().fields()));
     result.rows.push_back(std::move(cells));
     day += date::days{1};

@@ -102,8 +102,8 @@ void setRange(const Options& o, AlmanacPlan& plan) {
 
 }  // namespace
 
-std::unique_ptr<almanac::Zone> namedZone(const std::string& name) {
-  auto zone = almanac::findNamedZone(name);
+std::unique_ptr<Zone> namedZone(const std::string& name) {
+  auto zone = findNamedZone(name);
   if (!zone) throw UsageError("--tz: no zone \"" + name + "\" in the system's time-zone database");
   return zone;
 }

@@ -8,8 +8,8 @@
 
 #include "almanac/Columns.h"
 #include "almanac/MomentRange.h"
-#include "almanac/Zone.h"
 #include "app/CliOptions.h"
+#include "places/Zone.h"
 
 namespace tessaly::cli {
 
@@ -18,7 +18,7 @@ enum class Format { Table, Csv, Json, Grid };
 struct AlmanacPlan {
   Format format = Format::Table;
   bool events = false;
-  std::unique_ptr<almanac::Zone> namedZone;  // --tz; else the fixed zone of the window
+  std::unique_ptr<Zone> namedZone;  // --tz; else the fixed zone of the window
   date::local_days first, last;
   std::chrono::seconds timeOfDay{0};
   almanac::Step step{true, std::chrono::days{1}};
@@ -30,6 +30,6 @@ AlmanacPlan planAlmanac(const Options& o);
 
 // The named zone of --tz; throws UsageError for a name the system's
 // database does not hold.
-std::unique_ptr<almanac::Zone> namedZone(const std::string& name);
+std::unique_ptr<Zone> namedZone(const std::string& name);
 
 }  // namespace tessaly::cli

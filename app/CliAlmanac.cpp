@@ -11,7 +11,7 @@ namespace {
 
 struct Run {
   const AlmanacPlan& plan;
-  const almanac::Zone& zone;
+  const Zone& zone;
   almanac::RowCalculator& calculator;
   std::ostream& out;
 
@@ -48,7 +48,7 @@ struct Run {
     }
     almanac::MomentRange range(zone, plan.first, plan.last, plan.timeOfDay, plan.step);
     Progress progress(range.size());
-    almanac::LocalMoment moment;
+    LocalMoment moment;
     while (out && range.next(moment)) {
       if (auto message = calculator.calculate(moment)) return message;
       output.moment(calculator.fields());
@@ -63,8 +63,8 @@ struct Run {
 int runAlmanac(const AlmanacPlan& plan, const MainForm& source, CheckedOutput& output, std::ostream& err) {
   std::ostream out(&output);
   almanac::RowCalculator calculator(source);
-  const almanac::FixedZone fixedZone(source.model().text("Timezon"));
-  const almanac::Zone& zone = plan.namedZone ? *plan.namedZone : static_cast<const almanac::Zone&>(fixedZone);
+  const FixedZone fixedZone(source.model().text("Timezon"));
+  const Zone& zone = plan.namedZone ? *plan.namedZone : static_cast<const Zone&>(fixedZone);
   const Run run{plan, zone, calculator, out};
   std::optional<std::string> message = run.refusedZone();
   if (!message) {

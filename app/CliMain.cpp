@@ -4,12 +4,14 @@
 // Calculate.
 #include <iostream>
 #include <optional>
+#include <sstream>
 #include <string>
 
 #include "almanac/Utf8Text.h"
 #include "app/CheckedOutput.h"
 #include "app/CliAlmanac.h"
 #include "app/CliOptions.h"
+#include "app/CliPlace.h"
 #include "app/CliReport.h"
 #include "app/DateTimeText.h"
 #include "app/ExitStatus.h"
@@ -49,11 +51,11 @@ MomentTexts momentTexts(const cli::Options& o, const ClockReading& now) {
 // present moment in that zone.
 void applyNamedZone(WindowModel& w, const cli::Options& o, const MomentTexts& given) {
   const auto zone = cli::namedZone(*o.tz);
-  const almanac::LocalMoment moment =
+  const LocalMoment moment =
       o.date || o.time ? zone->moment(zone->instant(cli::calendarDate("--date", given.date) +
                                                      cli::timeOfDay("--time", given.time)))
                        : zone->moment(std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now()));
-  const almanac::MomentTexts t = almanac::momentTexts(moment.local);
+  const tessaly::MomentTexts t = tessaly::momentTexts(moment.local);
   enter(w, {{"DateDay", t.day}, {"DateMonth", t.month}, {"DateYear", t.year},
             {"TimeHour", t.hour}, {"TimeMin", t.minute}, {"TimeSec", t.second}, {"Timezon", moment.zone}});
 }
@@ -92,6 +94,8 @@ int run(const cli::Options& o, const std::optional<cli::AlmanacPlan>& almanac) {
   NoExit exit;
   MainForm form(clock, messages, exit);
   form.Form_Load();
+  // A named zone comes through --tz, saved link and --place included.
+  form.linkedZone().unlink();
   form.model().setSelected("Option2", true);
   applyOptions(form, o, clock.now());
   if (almanac) {
@@ -115,10 +119,16 @@ int run(const cli::Options& o, const std::optional<cli::AlmanacPlan>& almanac) {
 
 int main(int argc, char** argv) {
   try {
-    const cli::Options options = cli::parseOptions(argc, argv);
+    cli::Options options = cli::parseOptions(argc, argv);
     if (options.help) return cli::writeOutput(kProgram, cli::kUsage, std::cerr);
     if (options.version)
       return cli::writeOutput(kProgram, kProgram + " (Tessaly) " + kVersion + "\n", std::cerr);
+    if (options.places) {
+      std::ostringstream list;
+      cli::listPlaces(options, list);
+      return cli::writeOutput(kProgram, list.str(), std::cerr);
+    }
+    cli::applyPlace(options);
     cli::refuseConflicts(options);
     std::optional<cli::AlmanacPlan> almanac;
     if (cli::wantsAlmanac(options)) almanac = cli::planAlmanac(options);

@@ -64,6 +64,12 @@ const char* const kUsage =
     "  --tz AREA/CITY         time zone of the system's database, for example\n"
     "                         Europe/Berlin: the offset in force at each moment,\n"
     "                         in place of --zone, which it cannot go with\n"
+    "  --place TEXT           the town of the gazetteer that best matches TEXT:\n"
+    "                         its longitude, latitude and zone (--lon, --lat,\n"
+    "                         --zone and --tz given as well take precedence)\n"
+    "  --places TEXT          list the towns matching TEXT, best first, one per\n"
+    "                         line: name, region, country, latitude, longitude\n"
+    "                         and zone, separated by tabs\n"
     "  --help                 show this text\n"
     "  --version              show the program's name and version\n"
     "\n"
@@ -89,7 +95,8 @@ const char* const kUsage =
     "                         moonrise and moonset\n"
     "\n"
     "Without a place, zone, language or azimuth reference the saved settings of\n"
-    "the window are used ($XDG_CONFIG_HOME/tessaly.ini or ~/.config/tessaly.ini).\n"
+    "the window are used ($XDG_CONFIG_HOME/tessaly.ini or ~/.config/tessaly.ini),\n"
+    "with the named zone the window was saved linked to.\n"
     "Exit status: 0 done, 2 an input was refused (message on standard error),\n"
     "64 usage error, 74 the output could not be written.\n";
 
@@ -112,6 +119,8 @@ Options parseOptions(int argc, const char* const* argv) {
     else if (arg == "--fields") o.fields = value();
     else if (arg == "--year") o.year = value();
     else if (arg == "--tz") o.tz = value();
+    else if (arg == "--place") o.place = value();
+    else if (arg == "--places") o.places = value();
     else if (arg == "--format") {
       o.format = value();
       requireOneOf(arg, *o.format, {"table", "csv", "json", "grid"});

@@ -30,6 +30,8 @@ struct Options {
   std::optional<std::string> fields;  // comma-separated column names
   std::optional<std::string> year;    // YYYY, for the grid
   std::optional<std::string> tz;      // AREA/CITY
+  std::optional<std::string> place;   // a town's name: its coordinates and zone
+  std::optional<std::string> places;  // a town's name: list the matches
   bool events = false;
   std::vector<FieldText> sets;  // --set FIELD=TEXT, in order
 };

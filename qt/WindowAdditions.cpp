@@ -9,6 +9,7 @@
 
 #include "qt/AlmanacWindow.h"
 #include "qt/MoonPicture.h"
+#include "qt/PlaceAdditions.h"
 #include "qt/QtText.h"
 #include "window/CaptionsAdditions.h"
 
@@ -25,6 +26,7 @@ constexpr const char* kPictureBound = "Line6";
 WindowAdditions::WindowAdditions(MainForm& form, QMainWindow& window)
     : QObject(&window), form_(form), window_(window), almanac_(form, form.messages()) {
   createMenu();
+  places_ = new PlaceAdditions(form_, window_);
   picture_ = new MoonPicture(window_.centralWidget());
   for (const char* name : kBesidePicture) window_.findChild<QWidget*>(name)->installEventFilter(this);
   window_.findChild<QWidget*>(kPictureBound)->installEventFilter(this);
@@ -63,6 +65,7 @@ void WindowAdditions::setCaptions() {
   // The month's headings and phase names follow the language too.
   almanac_.follow();
   if (almanacWindow_) almanacWindow_->setCaptions();
+  places_->setCaptions();
 }
 
 void WindowAdditions::elementChanged(ElementName name) {

@@ -1,8 +1,8 @@
 #pragma once
 // What the program adds to the main window, kept apart from its specified
-// elements: the Almanac menu after Settings, the almanac window, and the
+// elements: the Almanac menu after Settings, the almanac window, the
 // picture of the lit Moon in free room of the layout, where it moves
-// nothing.
+// nothing, and the places' additions (PlaceAdditions).
 #include <QObject>
 #include <memory>
 
@@ -17,6 +17,7 @@ namespace tessaly::qtview {
 
 class AlmanacWindow;
 class MoonPicture;
+class PlaceAdditions;
 
 class WindowAdditions : public QObject, private WindowModel::Listener, private MainForm::ResultsListener {
  public:
@@ -43,6 +44,7 @@ class WindowAdditions : public QObject, private WindowModel::Listener, private M
   QMenu* menu_ = nullptr;
   MoonPicture* picture_ = nullptr;
   AlmanacWindow* almanacWindow_ = nullptr;
+  PlaceAdditions* places_ = nullptr;
 };
 
 }  // namespace tessaly::qtview

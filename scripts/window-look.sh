@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Looks at the window without a screen: starts it under a virtual X server,
 # takes the English and Russian screenshots of docs/ (the main window with
-# its picture of the Moon, and the almanac's month and day tabs, opened from
-# the keyboard), and measures the time from start to the first paint and
+# its picture of the Moon, the almanac's month and day tabs, and the Find
+# place dialog, opened from the keyboard), and measures the time from start to the first paint and
 # the resident memory after a minute of real-time tracking. Needs Xvfb,
 # ImageMagick's import and xdotool.
 #   scripts/window-look.sh [path/to/tessaly]   (TRACK_SECONDS=60 by default)
@@ -42,6 +42,9 @@ stop() {
 main_window() {  # the oldest top-level window of the program
   xwininfo -root -tree | awk '/"Tessaly": \("tessaly"/ { id = $1 } END { print id }'
 }
+place_dialog() {
+  xwininfo -root -tree | awk '/"(Find place|Найти место)": \("tessaly"/ { id = $1 } END { print id }'
+}
 almanac_window() {
   xwininfo -root -tree | awk '/"(Tessaly Almanac|Альманах Tessaly)": \("tessaly"/ { id = $1 } END { print id }'
 }
@@ -77,6 +80,18 @@ import -window "$(almanac_window)" docs/almanac-day-en.png
 stop
 for picture in docs/almanac-month-en.png docs/almanac-day-en.png; do
   echo "$picture: $(identify -format '%wx%h' "$picture")"
+done
+
+# The Find place dialog by its shortcut, a few letters typed in each language.
+for lang in en ru; do
+  start "$work/$lang" "$work/log"
+  sleep 3
+  keys "$(main_window)" ctrl+f
+  xdotool type --delay 150 "$([ "$lang" = en ] && echo Berl || echo Моск)"
+  sleep 1
+  import -window "$(place_dialog)" "docs/place-dialog-$lang.png"
+  stop
+  echo "docs/place-dialog-$lang.png: $(identify -format '%wx%h' "docs/place-dialog-$lang.png")"
 done
 
 for run in 1 2 3 4 5; do

@@ -53,11 +53,12 @@ SettingsReading parseSettingsLine(std::string_view bytes);
 // XDG_CONFIG_HOME is unset or empty.
 std::filesystem::path settingsFilePath();
 
-// The file's first line without its CR or LF, at most kLongestSettingsLine bytes (a longer
-// line is cut short there), so that a huge file neither delays the start nor fills the memory.
-// Nothing when the file is missing or unreadable (a directory, no permission...). Never throws.
+// The file's first `lines` lines, without the last one's CR or LF, at most kLongestSettingsLine
+// bytes in all (a longer text is cut short there), so that a huge file neither delays the start
+// nor fills the memory. Nothing when the file is missing or unreadable (a directory, no
+// permission...). Never throws.
 constexpr std::size_t kLongestSettingsLine = 64 * 1024;
-std::optional<std::string> readSettingsFile(const std::filesystem::path& path);
+std::optional<std::string> readSettingsFile(const std::filesystem::path& path, std::size_t lines = 1);
 
 // Saves the content as the whole file, through replaceFile (see
 // AtomicReplace.h): the old file stays whole on any failure, and the reason

@@ -63,11 +63,26 @@ std::string reasonText(const ReplaceFailure& failure) {
   return reason;
 }
 
-// One line start-up reads back whole: it stops at the first CR or LF, and
-// after kLongestSettingsLine bytes.
+// What start-up reads back whole: the settings line, and the linked zone's
+// line if there is one, each ended by CR LF, within kLongestSettingsLine bytes.
 bool isReadBackWhole(std::string_view content) {
   const std::size_t end = content.find_first_of("\r\n");
-  return end <= kLongestSettingsLine && content.substr(end) == "\r\n";
+  if (end > kLongestSettingsLine || content.substr(end, 2) != "\r\n") return false;
+  const std::string_view rest = content.substr(end + 2);
+  return rest.empty() || (content.size() <= kLongestSettingsLine && rest.find_first_of("\r\n") == rest.size() - 2 &&
+                          rest.ends_with("\r\n"));
+}
+
+// Where the first `lines` lines end: a line ends at CR LF, LF or CR. Nothing
+// while the last of them has not ended yet.
+std::optional<std::size_t> endOfLines(std::string_view bytes, std::size_t lines) {
+  std::size_t start = 0;
+  for (;;) {
+    const std::size_t end = bytes.find_first_of("\r\n", start);
+    if (end == std::string_view::npos) return std::nullopt;
+    if (--lines == 0) return end;
+    start = end + (bytes.substr(end, 2) == "\r\n" ? 2 : 1);
+  }
 }
 
 }  // namespace
@@ -81,7 +96,7 @@ std::filesystem::path settingsFilePath() {
   return kFileName;  // no home at all: the working folder
 }
 
-std::optional<std::string> readSettingsFile(const std::filesystem::path& path) {
+std::optional<std::string> readSettingsFile(const std::filesystem::path& path, std::size_t lines) {
   try {
     // O_NONBLOCK so that a FIFO in the file's place cannot block the opening;
     // only regular files are read.
@@ -99,9 +114,8 @@ std::optional<std::string> readSettingsFile(const std::filesystem::path& path) {
       }
       if (got == 0) break;
       size += static_cast<std::size_t>(got);
-      const std::size_t end = std::string_view(bytes.data(), size).find_first_of("\r\n");
-      if (end != std::string_view::npos) {
-        size = end;  // the line is whole
+      if (const auto end = endOfLines(std::string_view(bytes.data(), size), lines)) {
+        size = *end;  // the lines are whole
         break;
       }
     }

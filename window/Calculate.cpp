@@ -55,14 +55,14 @@ void setUniversalTime(ObservationState& s) {
   s.DayUT = s.InDay + s.UTHour / 24;
 }
 
-bool Command2_Click(Engine& engine, MessageSink& messages) {
-  return Command2_Click(engine, messages, [](Engine& e) { e.RISESETCULM(); });
+bool Command2_Click(Engine& engine, MessageSink& messages, double zoneHigh) {
+  return Command2_Click(engine, messages, [](Engine& e) { e.RISESETCULM(); }, zoneHigh);
 }
 
-bool Command2_Click(Engine& engine, MessageSink& messages, const RiseSetCulm& riseSetCulm) {
+bool Command2_Click(Engine& engine, MessageSink& messages, const RiseSetCulm& riseSetCulm, double zoneHigh) {
   ObservationState& s = engine.state();
   FieldStore& w = engine.fields();
-  if (!checkLocation(engine, messages, kCalculateLatitudeBound)) return false;
+  if (!checkLocation(engine, messages, kCalculateLatitudeBound, zoneHigh)) return false;
 
   bool fits[std::size(kChecks)];
   for (std::size_t i = 0; i < std::size(kChecks); ++i) {

@@ -2,6 +2,7 @@
 #include <functional>
 
 #include "engine/Engine.h"
+#include "window/LocationCheck.h"
 #include "window/MessageSink.h"
 
 namespace tessaly {
@@ -15,13 +16,15 @@ void setUniversalTime(ObservationState& s);
 
 // Calculate: checks every input field in its fixed order, corrects a day
 // beyond the month's end silently, and runs the whole calculation. Returns
-// false when a check failed and its message was shown.
-bool Command2_Click(Engine& engine, MessageSink& messages);
+// false when a check failed and its message was shown. A linked named zone
+// raises the zone's upper bound.
+bool Command2_Click(Engine& engine, MessageSink& messages, double zoneHigh = kTypedZoneHigh);
 
 // The same, with the day's rise, set and culminations obtained through
 // riseSetCulm in place of RISESETCULM itself: a caller calculating many
 // moments of one date may hand in one that repeats the date's texts.
 using RiseSetCulm = std::function<void(Engine&)>;
-bool Command2_Click(Engine& engine, MessageSink& messages, const RiseSetCulm& riseSetCulm);
+bool Command2_Click(Engine& engine, MessageSink& messages, const RiseSetCulm& riseSetCulm,
+                    double zoneHigh = kTypedZoneHigh);
 
 }  // namespace tessaly

@@ -1,7 +1,7 @@
 #pragma once
 // Captions of what the program adds to the main window: the Almanac menu
-// and window, the day chart and the picture of the lit Moon. They switch
-// language with the window's own captions.
+// and window, the day chart, the picture of the lit Moon, the Place menu
+// and its dialog. They switch language with the window's own captions.
 #include <span>
 #include <string_view>
 

@@ -1,4 +1,5 @@
 #pragma once
+#include <chrono>
 
 namespace tessaly {
 
@@ -10,16 +11,21 @@ struct ClockReading {
   double secondsSinceMidnight = 0;
 };
 
+using Instant = std::chrono::sys_time<std::chrono::microseconds>;
+
 class Clock {
  public:
   virtual ~Clock() = default;
   virtual ClockReading now() const = 0;
+  // Universal time, whatever zone the computer is set to.
+  virtual Instant universal() const = 0;
 };
 
 // The system's clock in the local time zone.
 class SystemClock : public Clock {
  public:
   ClockReading now() const override;
+  Instant universal() const override;
 };
 
 }  // namespace tessaly

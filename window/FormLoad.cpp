@@ -9,6 +9,7 @@
 #include "engine/WholeNumber.h"
 #include "settings/AtomicReplace.h"
 #include "settings/SettingsFile.h"
+#include "settings/ZoneLine.h"
 #include "window/MainForm.h"
 
 namespace tessaly {
@@ -45,7 +46,7 @@ void MainForm::Form_Load() {
   // Temporary files of saves killed part-way go now, not at the next save.
   removeStaleTemporaries(path);
   try {
-    const auto bytes = readSettingsFile(path);
+    const auto bytes = readSettingsFile(path, 2);
     if (!bytes) throw ReadError{};
     const SettingsReading reading = parseSettingsLine(*bytes);
     storeFieldsRead(state_, reading);
@@ -76,13 +77,14 @@ void MainForm::Form_Load() {
       checkOnly("me1_13", {"me1_12", "me1_14"});
     else
       checkOnly("me1_14", {"me1_12", "me1_13"});
+    if (const auto zone = zoneOfLine(*bytes)) clock_.link(*zone);
   } catch (const ReadError&) {
   }
   if (state_.TimerMs == 0) {
     state_.TimerMs = 1000;
     model_.setChecked("me1_2", true);
   }
-  setTodayAndUniversalTime(clock_.now());
+  setTodayAndUniversalTime(clock_.reading());
   engine_.RISESETCULM();
   model_.setTimerEnabled(true);
 }

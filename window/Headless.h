@@ -15,10 +15,17 @@
 
 namespace tessaly {
 
-// Reads what it was last set to.
+// Reads what it was last set to; universal time is the reading less the
+// computer's own offset.
 struct FixedClock : Clock {
   ClockReading reading;
+  std::chrono::seconds computerOffset{0};
   ClockReading now() const override { return reading; }
+  Instant universal() const override {
+    using namespace std::chrono;
+    const auto day = sys_days{year{reading.year} / reading.month / reading.day};
+    return day + round<microseconds>(duration<double>(reading.secondsSinceMidnight)) - computerOffset;
+  }
   void set(int day, int month, int year, int hour, int minute, int second, double fraction = 0) {
     reading = {day, month, year, hour, minute, second, hour * 3600.0 + minute * 60.0 + second + fraction};
   }

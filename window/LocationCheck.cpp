@@ -39,7 +39,7 @@ bool within(const FieldValue& v, double low, double high) {
 
 }  // namespace
 
-bool checkLocation(Engine& engine, MessageSink& messages, double latitudeBound) {
+bool checkLocation(Engine& engine, MessageSink& messages, double latitudeBound, double zoneHigh) {
   ObservationState& s = engine.state();
   FieldStore& w = engine.fields();
   const FieldValue longDeg = readDouble(w, "LongGrad");
@@ -54,7 +54,7 @@ bool checkLocation(Engine& engine, MessageSink& messages, double latitudeBound) 
     messages.showMessage(text);
     return false;
   };
-  if (!within(zone, -12, 12)) return fail(messages::kTimezone);
+  if (!within(zone, -12, zoneHigh)) return fail(messages::kTimezone);
   if (!within(longMin, 0, 59.99f)) return fail(messages::kLongitude);
   if (!within(latMin, 0, 59.99f)) return fail(messages::kLatitude);
   engine.convertObserver();

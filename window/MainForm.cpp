@@ -17,14 +17,16 @@ MainForm::MainForm(const Clock& clock, MessageSink& messages, ProgramExit& exit)
 }
 
 void MainForm::Command2_Click() {
-  if (tessaly::Command2_Click(engine_, messages_)) resultsShown();
+  clock_.showOffsetAtTypedMoment(model_);
+  if (tessaly::Command2_Click(engine_, messages_, clock_.zoneHigh())) resultsShown();
 }
 
 void MainForm::Command1_Click() { exit_.endProgram(); }
 
 void MainForm::me1_6_Click() { exit_.endProgram(); }
 
-void MainForm::setTodayAndUniversalTime(const ClockReading& now) {
+void MainForm::setTodayAndUniversalTime(const ZonedReading& now) {
+  LinkedZone::showOffset(model_, state_, now);
   state_.InDay = now.day;
   state_.InMonth = now.month;
   state_.InYear = now.year;

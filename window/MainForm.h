@@ -9,6 +9,7 @@
 #include "engine/ObservationState.h"
 #include "window/Captions.h"
 #include "window/Clock.h"
+#include "window/LinkedZone.h"
 #include "window/Listeners.h"
 #include "window/MessageSink.h"
 #include "window/ProgramExit.h"
@@ -36,6 +37,8 @@ class MainForm {
   Engine& engine() { return engine_; }
   MessageSink& messages() { return messages_; }
   const Clock& clock() const { return clock_; }
+  LinkedZone& linkedZone() { return clock_; }
+  const LinkedZone& linkedZone() const { return clock_; }
 
   // The window is created: reads the settings file (FormLoad.cpp).
   void Form_Load();
@@ -90,7 +93,7 @@ class MainForm {
   void removeResultsListener(ResultsListener& listener) { resultsListeners_.remove(listener); }
 
  private:
-  void setTodayAndUniversalTime(const ClockReading& now);
+  void setTodayAndUniversalTime(const ZonedReading& now);
   void setCaptions(Language language);
   void rebuildList(ElementName list, std::span<const ElementCaption> entries, Language language, int inView);
   void translatePhaseName(ElementName field, Language language);
@@ -102,7 +105,7 @@ class MainForm {
     resultsListeners_.notify([](ResultsListener& l) { l.resultsShown(); });
   }
 
-  const Clock& clock_;
+  LinkedZone clock_;
   MessageSink& messages_;
   ProgramExit& exit_;
   ObservationState state_;

@@ -19,7 +19,7 @@ void MainForm::setLocationLocked(bool locked) {
 
 void MainForm::Option1_Click() {
   setLocationLocked(true);
-  setTodayAndUniversalTime(clock_.now());
+  setTodayAndUniversalTime(clock_.reading());
   engine_.PhaseMoon();
   engine_.RISESETCULM();
   model_.setTimerInterval(state_.TimerMs);
@@ -39,7 +39,12 @@ void MainForm::Timer1_Timer() {
     ~Done() { flag = false; }
   } done{tickRunning_};
 
-  if (!checkLocation(engine_, messages_, kTickLatitudeBound)) {
+  // One reading serves the whole tick, so that the fields and the moment
+  // computed agree even across midnight; a linked zone's offset in force
+  // goes into the Timezone box before the location part reads it.
+  const ZonedReading now = clock_.reading();
+  LinkedZone::showOffset(model_, state_, now);
+  if (!checkLocation(engine_, messages_, kTickLatitudeBound, clock_.zoneHigh())) {
     model_.setSelected("Option1", false);
     model_.setSelected("Option2", true);
     // With Manual selected already its handler did not run: the ticks stop
@@ -47,9 +52,6 @@ void MainForm::Timer1_Timer() {
     model_.setTimerInterval(0);
     return;
   }
-  // One reading serves the whole tick, so that the fields and the moment
-  // computed agree even across midnight.
-  const ClockReading now = clock_.now();
   model_.setText("DateDay", wholeNumberText(now.day));
   model_.setText("DateMonth", wholeNumberText(now.month));
   model_.setText("DateYear", wholeNumberText(now.year));

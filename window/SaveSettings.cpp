@@ -1,6 +1,7 @@
 // "Save settings": what the fields show now, not the last calculated state.
 #include "engine/NumberReading.h"
 #include "settings/SettingsFile.h"
+#include "settings/ZoneLine.h"
 #include "window/MainForm.h"
 
 namespace tessaly {
@@ -21,7 +22,7 @@ void MainForm::me1_7_Click() {
   const auto path = settingsFilePath();
   std::string error;
   // The old file stays intact when the new one cannot be written.
-  if (!writeSettingsFile(path, formatSettingsLine(v), &error))
+  if (!writeSettingsFile(path, formatSettingsLine(v) + zoneLine(clock_.name()), &error))
     messages_.showMessage("Cannot save settings to " + path.string() + ": " + error + "!");
 }
 

@@ -25,4 +25,8 @@ ClockReading SystemClock::now() const {
   return r;
 }
 
+Instant SystemClock::universal() const {
+  return std::chrono::floor<std::chrono::microseconds>(std::chrono::system_clock::now());
+}
+
 }  // namespace tessaly

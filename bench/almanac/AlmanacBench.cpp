@@ -31,7 +31,7 @@ struct TypedWindow : HeadlessForm {
 
 void yearOfRows(benchmark::State& run, std::chrono::seconds step) {
   TypedWindow window;
-  const almanac::FixedZone zone("2");
+  const FixedZone zone("2");
   const std::vector<almanac::Column> columns = almanac::defaultMomentColumns(false);
   Discard discard;
   std::ostream out(&discard);
@@ -43,7 +43,7 @@ void yearOfRows(benchmark::State& run, std::chrono::seconds step) {
     almanac::MomentRange range(zone, date::local_days{date::year{2026} / 1 / 1},
                                date::local_days{date::year{2026} / 12 / 31}, std::chrono::seconds{0},
                                {step == std::chrono::days{1}, step});
-    almanac::LocalMoment moment;
+    LocalMoment moment;
     std::vector<std::string> texts(columns.size());
     while (range.next(moment)) {
       if (calculator.calculate(moment)) run.SkipWithError("Calculate refused a row");

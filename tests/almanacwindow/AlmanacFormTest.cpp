@@ -90,5 +90,36 @@ TEST_F(AlmanacFormTest, AMonthBeyondTheYearsCalculateAcceptsIsRefused) {
   EXPECT_EQ(almanac.year(), 2026);
 }
 
+// Linked to Berlin, July's rows are Berlin's summer time: the rows of the
+// window typed at +2, with the zone shown; December's are at +1.
+TEST_F(AlmanacFormTest, ALinkedZonesMonthTakesTheOffsetOfEachDate) {
+  almanac.monthTableChosen();
+  almanac.showMonth(7, 2026);
+  model().setText("Timezon", "2");
+  f.form.Command2_Click();
+  const MonthPage typed = almanac.page();
+  ASSERT_TRUE(f.form.linkedZone().link("Europe/Berlin"));
+  f.form.Command2_Click();
+  almanac.showMonth(7, 2026);
+  const MonthPage& linked = almanac.page();
+  ASSERT_EQ(linked.rows.size(), 31u);
+  const auto zone = std::find(linked.headings.begin(), linked.headings.end(), "Timezone") - linked.headings.begin();
+  ASSERT_LT(static_cast<std::size_t>(zone), linked.headings.size());
+  for (std::size_t day = 0; day < 31; ++day) {
+    std::vector<std::string> row = linked.rows[day];
+    EXPECT_EQ(row[static_cast<std::size_t>(zone)], "2");
+    row.erase(row.begin() + zone);
+    EXPECT_EQ(row, typed.rows[day]) << day + 1;
+  }
+  almanac.showMonth(12, 2026);
+  EXPECT_EQ(almanac.page().rows[0][static_cast<std::size_t>(zone)], "1");
+  // New Zealand's summer, beyond twelve hours, from a named zone.
+  ASSERT_TRUE(f.form.linkedZone().link("Pacific/Auckland"));
+  f.messages.shown.clear();
+  almanac.showMonth(1, 2026);
+  EXPECT_TRUE(f.messages.shown.empty());
+  EXPECT_EQ(almanac.page().rows[0][static_cast<std::size_t>(zone)], "13");
+}
+
 }  // namespace
 }  // namespace tessaly

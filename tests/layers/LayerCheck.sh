@@ -2,7 +2,7 @@
 # Fails when a source file includes a layer above its own, a folder outside
 # the layers, or a header without naming its layer. Each layer may include
 # itself and the layers before it in this list:
-layers=(engine settings window almanac almanacwindow qt app)
+layers=(engine settings places window almanac almanacwindow qt app)
 #   tests/layers/LayerCheck.sh SOURCE_ROOT
 set -uo pipefail
 root=${1:?usage: LayerCheck.sh SOURCE_ROOT}

@@ -57,8 +57,9 @@ class AlmanacWindowTest : public QObject {
 
   void menuStandsAfterSettingsAndSwitchesLanguage() {
     const QList<QAction*> top = session_->view.menuBar()->actions();
-    QCOMPARE(top.size(), 3);
+    QCOMPARE(top.size(), 4);  // Settings, Almanac, Place, Help
     QCOMPARE(top.at(1)->objectName(), QString("meAlmanac"));
+    QCOMPARE(top.at(2)->objectName(), QString("mePlace"));
     QCOMPARE(top.at(1)->text(), QString("&Almanac"));
     find<QAction>("meDayChart")->trigger();
     auto* window = find<QWidget>("AlmanacWindow");

@@ -1,6 +1,6 @@
 #pragma once
-// The time zone of an almanac: a fixed zone text as the window takes it, or
-// a named zone of the system's time-zone database whose offset follows
+// The time zone of a place: a fixed zone text as the window takes it, or a
+// named zone of the system's time-zone database whose offset follows
 // daylight saving.
 #include <date/tz.h>
 
@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "almanac/LocalMoment.h"
+#include "places/LocalMoment.h"
 
-namespace tessaly::almanac {
+namespace tessaly {
 
 class Zone {
  public:
@@ -56,4 +56,4 @@ std::unique_ptr<Zone> findNamedZone(const std::string& name);
 // The zone text of an offset: hours east, as the window's number text.
 std::string zoneText(std::chrono::seconds offset);
 
-}  // namespace tessaly::almanac
+}  // namespace tessaly

@@ -1,6 +1,6 @@
-#include "almanac/LocalMoment.h"
+#include "places/LocalMoment.h"
 
-namespace tessaly::almanac {
+namespace tessaly {
 
 std::string dateText(date::local_days day) {
   const date::year_month_day ymd{day};
@@ -17,4 +17,4 @@ MomentTexts momentTexts(date::local_seconds local) {
           std::to_string(time.minutes().count()), std::to_string(time.seconds().count())};
 }
 
-}  // namespace tessaly::almanac
+}  // namespace tessaly

@@ -1,11 +1,11 @@
-#include "almanac/Zone.h"
+#include "places/Zone.h"
 
 #include <algorithm>
 #include <stdexcept>
 
 #include "engine/NumberText.h"
 
-namespace tessaly::almanac {
+namespace tessaly {
 
 date::sys_seconds FixedZone::instant(date::local_seconds local) const {
   return date::sys_seconds{local.time_since_epoch()};
@@ -48,4 +48,4 @@ std::unique_ptr<Zone> findNamedZone(const std::string& name) {
 
 std::string zoneText(std::chrono::seconds offset) { return numberText(static_cast<double>(offset.count()) / 3600); }
 
-}  // namespace tessaly::almanac
+}  // namespace tessaly

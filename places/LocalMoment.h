@@ -1,11 +1,11 @@
 #pragma once
-// A moment of the almanac as the window's fields take it: the local civil
+// A moment in a place as the window's fields take it: the local civil
 // date and time and the text of the time zone in force then.
 #include <date/date.h>
 
 #include <string>
 
-namespace tessaly::almanac {
+namespace tessaly {
 
 struct LocalMoment {
   date::local_seconds local;  // local civil date and time
@@ -21,4 +21,4 @@ struct MomentTexts {
 };
 MomentTexts momentTexts(date::local_seconds local);
 
-}  // namespace tessaly::almanac
+}  // namespace tessaly

@@ -1,0 +1,123 @@
+// Finding a place in the window on screen: the Place menu's shortcut, the
+// dialog driven from the keyboard in both languages, the linked zone shown
+// and unlinked by typing into the Timezone box.
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTreeWidget>
+#include <QtTest>
+#include <memory>
+
+#include "qt/PlaceDialog.h"
+#include "tests/support/WindowSession.h"
+
+namespace {
+
+using namespace tessaly;
+using Session = testing::WindowSession;
+
+}  // namespace
+
+class PlaceDialogTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init() {
+    session_ = std::make_unique<Session>();
+    QVERIFY(session_->start());
+  }
+
+  void cleanup() { session_.reset(); }
+
+  void shortcutTypingArrowsAndEnterChooseAPlace() {
+    QLineEdit* search = openDialog();
+    QTest::keyClicks(search, "Berl");
+    QCOMPARE(list()->topLevelItemCount(), 4);
+    QTest::keyClick(search, Qt::Key_Down);
+    QCOMPARE(list()->currentItem()->text(0), QString("New Berlin"));
+    QTest::keyClick(search, Qt::Key_Up);
+    QTest::keyClick(search, Qt::Key_Return);
+    QVERIFY(!dialog()->isVisible());
+    const WindowModel& w = session_->form.model();
+    QCOMPARE(QString::fromStdString(w.text("Town") + " " + w.text("LongGrad") + ":" + w.text("LongMin") + " " +
+                                    w.text("LatGrad") + ":" + w.text("LatMin")),
+             QString("Berlin 13:25 52:31"));
+    QCOMPARE(find<QLineEdit>("Town")->text(), QString("Berlin"));
+    QVERIFY(zoneName()->isVisible());
+    QCOMPARE(zoneName()->text(), QString("Time zone: Europe/Berlin"));
+  }
+
+  void escapeClosesTheDialogOnly() {
+    QLineEdit* search = openDialog();
+    QTest::keyClicks(search, "Paris");
+    QTest::keyClick(search, Qt::Key_Escape);
+    QVERIFY(!dialog()->isVisible());
+    QCOMPARE(session_->exit.ended, 0);
+    QCOMPARE(QString::fromStdString(session_->form.model().text("Town")), QString("Varnholm"));
+    QVERIFY(!zoneName()->isVisible());
+  }
+
+  void everyElementIsNamedInEitherLanguage() {
+    for (bool russian : {false, true}) {
+      if (russian) session_->form.me1_10_Click();
+      QLineEdit* search = openDialog();
+      search->insert(russian ? QString("Москва") : QString("Moscow"));  // as an input method enters it
+      const QString searchName = search->accessibleName(), listName = list()->accessibleName();
+      QCOMPARE(searchName, russian ? QString("Искомый город") : QString("Town to find"));
+      QVERIFY(!listName.isEmpty());
+      QVERIFY(!find<QLabel>("PlaceStatus")->accessibleName().isEmpty());
+      QCOMPARE(find<QPushButton>("PlaceChoose")->text(), russian ? QString("&Выбрать") : QString("&Choose"));
+      QCOMPARE(list()->headerItem()->text(0), russian ? QString("Город") : QString("Town"));
+      QCOMPARE(list()->topLevelItem(0)->text(0), russian ? QString("Москва") : QString("Moscow"));
+      QTest::keyClick(search, Qt::Key_Escape);
+    }
+    QCOMPARE(find<QAction>("meFindPlace")->text(), QString("&Найти место…"));
+  }
+
+  void typingAZoneUnlinksAndTheWindowsOwnRewritingDoesNot() {
+    QTest::keyClicks(openDialog(), "Berlin");
+    QTest::keyClick(find<QLineEdit>("PlaceSearch"), Qt::Key_Return);
+    session_->form.Timer1_Timer();  // the date and time boxes filled, as by the first tick
+    QTest::mouseClick(find<QRadioButton>("Option2"), Qt::LeftButton);
+    QTest::keyClick(find<QLineEdit>("TimeHour"), Qt::Key_Return);  // Calculate
+    QCOMPARE(QString::fromStdString(session_->form.linkedZone().name()), QString("Europe/Berlin"));
+    QLineEdit* zone = find<QLineEdit>("Timezon");
+    zone->selectAll();
+    QTest::keyClicks(zone, "3");
+    QCOMPARE(QString::fromStdString(session_->form.linkedZone().name()), QString());
+    QVERIFY(!zoneName()->isVisible());
+    QVERIFY(!find<QAction>("meUnlinkZone")->isEnabled());
+  }
+
+ private:
+  template <typename T>
+  T* find(const char* name) const {
+    T* found = session_->view.findChild<T*>(name);
+    if (!found) qFatal("no %s in the window", name);
+    return found;
+  }
+  qtview::PlaceDialog* dialog() const { return find<qtview::PlaceDialog>("PlaceDialog"); }
+  QTreeWidget* list() const { return find<QTreeWidget>("PlaceList"); }
+  QLabel* zoneName() const { return find<QLabel>("LinkedZone"); }
+  QLineEdit* openDialog() const {
+    QTest::keyClick(&session_->view, Qt::Key_F, Qt::ControlModifier);
+    if (!dialog()->isVisible()) qFatal("Ctrl+F opened no dialog");
+    QLineEdit* search = find<QLineEdit>("PlaceSearch");
+    search->clear();
+    return search;
+  }
+
+  std::unique_ptr<Session> session_;
+};
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication application(argc, argv);
+  PlaceDialogTest test;
+  return QTest::qExec(&test, argc, argv);
+}
+
+#include "PlaceDialogTest.moc"

@@ -1,0 +1,171 @@
+// The window linked to a named zone: ticks across the clock changes whatever
+// zone the computer is set to, Calculate in a skipped and a repeated hour,
+// typing a zone, and the link kept across a restart with the settings
+// file's first line unchanged.
+#include <gtest/gtest.h>
+
+#include "settings/SettingsFile.h"
+#include "tests/support/TempConfigHome.h"
+#include "window/Headless.h"
+
+namespace tessaly {
+namespace {
+
+using testing::TempConfigHome;
+
+constexpr ElementName kPositionFields[] = {"JulianDate", "SidHour", "SidMin", "SidSec", "RAHour", "RAMin", "RASec",
+                                           "DeclGrad",   "DeclMin", "AltTrue", "AzimTrue", "LongSun", "Fraction"};
+
+struct Linked : HeadlessForm {
+  TempConfigHome home;
+  // The computer keeps New York's winter time, five hours behind universal
+  // time; day, month and year are its own local date.
+  explicit Linked(int day, int month, int year, int hour, int minute, int second) {
+    clock.computerOffset = std::chrono::hours{-5};
+    clock.set(day, month, year, hour, minute, second);
+    form.Form_Load();
+    EXPECT_TRUE(form.linkedZone().link("Europe/Berlin"));
+  }
+  std::string time() const {
+    const WindowModel& w = form.model();
+    return w.text("DateDay") + "." + w.text("DateMonth") + "." + w.text("DateYear") + " " + w.text("TimeHour") + ":" +
+           w.text("TimeMin") + ":" + w.text("TimeSec") + " " + w.text("Timezon");
+  }
+};
+
+TEST(LinkedZone, TicksShowTheZonesTimeAndTheOffsetChangesAtTheRightTick) {
+  // 0:59:59 universal time on 26.3.2023, a second before Berlin skips an hour.
+  Linked spring(25, 3, 2023, 19, 59, 59);
+  spring.form.Timer1_Timer();
+  EXPECT_EQ(spring.time(), "26.3.2023 1:59:59 1");
+  spring.clock.advance(1);
+  spring.form.Timer1_Timer();
+  EXPECT_EQ(spring.time(), "26.3.2023 3:0:0 2");
+  EXPECT_TRUE(spring.messages.shown.empty());
+
+  // 0:59:59 universal time on 29.10.2023: Berlin repeats an hour.
+  Linked autumn(28, 10, 2023, 20, 59, 59);
+  autumn.clock.computerOffset = std::chrono::hours{-4};
+  autumn.form.Timer1_Timer();
+  EXPECT_EQ(autumn.time(), "29.10.2023 2:59:59 2");
+  autumn.clock.advance(1);
+  autumn.form.Timer1_Timer();
+  EXPECT_EQ(autumn.time(), "29.10.2023 2:0:0 1");
+}
+
+TEST(LinkedZone, ATickComputesTheUniversalMomentAWindowAtZoneZeroWould) {
+  Linked linked(25, 3, 2023, 20, 0, 0);  // 1:00 universal time, 3:00 in Berlin
+  linked.form.Timer1_Timer();
+  HeadlessForm plain;
+  plain.clock.set(26, 3, 2023, 1, 0, 0);
+  plain.form.Form_Load();
+  plain.form.model().setText("Timezon", "0");
+  plain.form.Timer1_Timer();
+  for (ElementName field : kPositionFields)
+    EXPECT_EQ(linked.form.model().text(field), plain.form.model().text(field)) << field;
+}
+
+TEST(LinkedZone, CalculateTakesTheOffsetInForceAtTheTypedMoment) {
+  struct Case {
+    const char* date;
+    int hour, minute;
+    const char* shown;
+  } cases[] = {
+      {"26.3.2023", 2, 30, "26.3.2023 3:30:0 2"},   // skipped: on by the gap
+      {"29.10.2023", 2, 30, "29.10.2023 2:30:0 2"},  // repeated: the earlier offset
+      {"1.7.2026", 12, 0, "1.7.2026 12:0:0 2"},
+      {"31.12.2026", 23, 59, "31.12.2026 23:59:0 1"},
+  };
+  for (const Case& c : cases) {
+    Linked w(1, 1, 2026, 0, 0, 0);
+    WindowModel& m = w.form.model();
+    m.setSelected("Option2", true);
+    const std::string date = c.date;
+    m.setText("DateDay", date.substr(0, date.find('.')));
+    m.setText("DateMonth", date.substr(date.find('.') + 1, date.rfind('.') - date.find('.') - 1));
+    m.setText("DateYear", date.substr(date.rfind('.') + 1));
+    m.setText("TimeHour", std::to_string(c.hour));
+    m.setText("TimeMin", std::to_string(c.minute));
+    m.setText("TimeSec", "0");
+    w.form.Command2_Click();
+    EXPECT_EQ(w.time(), c.shown);
+    EXPECT_TRUE(w.messages.shown.empty());
+  }
+}
+
+TEST(LinkedZone, ATypedMomentTheChecksRefuseKeepsItsMessage) {
+  Linked w(1, 1, 2026, 0, 0, 0);
+  WindowModel& m = w.form.model();
+  m.setSelected("Option2", true);
+  m.setText("TimeHour", "25");
+  w.form.Command2_Click();
+  EXPECT_EQ(w.messages.first(), "Uncorrect input Hours!");
+  // Unlinked, as by typing into the Timezone box: the typed offset counts.
+  w.form.linkedZone().unlink();
+  m.setText("TimeHour", "12");
+  m.setText("Timezon", "5");
+  w.form.Command2_Click();
+  EXPECT_EQ(m.text("Timezon"), "5");
+}
+
+TEST(LinkedZone, SavedOnASecondLineAndBackAfterARestart) {
+  std::string firstLine;
+  {
+    Linked w(1, 7, 2026, 6, 0, 0);
+    w.form.me1_7_Click();
+    const std::string saved = w.home.readSettings();
+    firstLine = saved.substr(0, saved.find("\r\n") + 2);
+    EXPECT_EQ(saved.substr(firstLine.size()), "zone=Europe/Berlin\r\n");
+    // The first line is the one an unlinked window saves, and a reader of
+    // the one-line file reads it alone.
+    w.form.linkedZone().unlink();
+    w.form.me1_7_Click();
+    EXPECT_EQ(w.home.readSettings(), firstLine);
+    EXPECT_EQ(readSettingsFile(w.home.settingsFile()), firstLine.substr(0, firstLine.size() - 2));
+  }
+  TempConfigHome home;
+  home.writeSettings(firstLine + "zone=Europe/Berlin\r\n");
+  HeadlessForm restarted;
+  restarted.clock.set(1, 7, 2026, 12, 0, 0);  // the computer in universal time
+  restarted.form.Form_Load();
+  EXPECT_EQ(restarted.form.linkedZone().name(), "Europe/Berlin");
+  EXPECT_EQ(restarted.form.model().text("Timezon"), "2");
+  restarted.form.Timer1_Timer();
+  EXPECT_EQ(restarted.form.model().text("TimeHour"), "14");
+}
+
+TEST(LinkedZone, NoLinkFromAMissingForeignOrBrokenLine) {
+  const std::string line = "Ost, 10  0  1  50  0  1  1  3000 Azimuth, 180 \r\n";
+  for (const std::string& bytes : {line, line + "zone=Nowhere/Atlantis\r\n", line + "zone=../../etc/passwd\r\n",
+                                   line + "colour=blue\r\n", std::string("Ost, 10 \r\nzone=Europe/Berlin\r\n")}) {
+    TempConfigHome home;
+    home.writeSettings(bytes);
+    HeadlessForm f;
+    f.form.Form_Load();
+    EXPECT_EQ(f.form.linkedZone().name(), "") << bytes;
+    EXPECT_EQ(f.form.model().text("Timezon"), bytes.starts_with(line) ? "1" : "2") << bytes;
+  }
+}
+
+// Named zones reach +14; a typed zone keeps its bound of 12.
+TEST(LinkedZone, ANamedZoneBeyondTwelveHoursIsAcceptedATypedOneIsNot) {
+  HeadlessForm f;
+  testing::TempConfigHome home;
+  f.clock.set(1, 1, 2026, 0, 0, 0);  // the computer in universal time
+  f.form.Form_Load();
+  ASSERT_TRUE(f.form.linkedZone().link("Pacific/Kiritimati"));
+  f.form.Timer1_Timer();
+  EXPECT_EQ(f.form.model().text("Timezon"), "14");
+  EXPECT_EQ(f.form.model().text("TimeHour"), "14");
+  ASSERT_TRUE(f.form.linkedZone().link("Pacific/Auckland"));
+  f.form.model().setSelected("Option2", true);
+  f.form.Command2_Click();
+  EXPECT_EQ(f.form.model().text("Timezon"), "13");
+  EXPECT_TRUE(f.messages.shown.empty());
+  f.form.linkedZone().unlink();
+  f.form.Command2_Click();
+  EXPECT_EQ(f.messages.first(), "Uncorrect input Timezone!");
+}
+
+}  // namespace
+}  // namespace tessaly
