@@ -96,6 +96,13 @@ bool isEventColumn(const Column& column) {
   return std::ranges::find(kEventKeys, column.key) != std::end(kEventKeys);
 }
 
+std::vector<std::string_view> columnFields(const std::vector<Column>& columns) {
+  std::vector<std::string_view> fields;
+  for (const Column& c : columns)
+    for (const ColumnPart& part : c.parts) fields.push_back(part.field);
+  return fields;
+}
+
 std::string columnText(const Column& column, const FieldStore& fields) {
   if (column.dashWhenAbsent && fields.text(column.parts.front().field) == "-") return "-";
   std::string text;

@@ -44,6 +44,9 @@ std::vector<Column> defaultEventColumns(bool withZone);
 // the phases.
 bool isEventColumn(const Column& column);
 
+// The window fields the columns show.
+std::vector<std::string_view> columnFields(const std::vector<Column>& columns);
+
 // The text of a column from the fields of a calculated moment.
 std::string columnText(const Column& column, const FieldStore& fields);
 std::string_view columnCaption(const Column& column, Language language);

@@ -12,9 +12,18 @@ std::string csvField(const std::string& text) {
   return quoted + '"';
 }
 
+void appendCsvRow(std::string& text, std::span<const std::string> fields) {
+  for (std::size_t i = 0; i < fields.size(); ++i) {
+    if (i) text += ',';
+    text += csvField(fields[i]);
+  }
+  text += "\r\n";
+}
+
 void writeCsvRow(std::ostream& out, std::span<const std::string> fields) {
-  for (std::size_t i = 0; i < fields.size(); ++i) out << (i ? "," : "") << csvField(fields[i]);
-  out << "\r\n";
+  std::string row;
+  appendCsvRow(row, fields);
+  out.write(row.data(), static_cast<std::streamsize>(row.size()));
 }
 
 }  // namespace tessaly::almanac

@@ -9,5 +9,7 @@ namespace tessaly::almanac {
 
 std::string csvField(const std::string& text);
 void writeCsvRow(std::ostream& out, std::span<const std::string> fields);
+// The same row appended to a text, line end included.
+void appendCsvRow(std::string& text, std::span<const std::string> fields);
 
 }  // namespace tessaly::almanac

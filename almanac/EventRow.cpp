@@ -11,6 +11,8 @@ constexpr std::string_view kRowFields[] = {
     "CulmMin(0)",  "ATransit(0)", "CulmHour(1)", "CulmMin(1)", "ATransit(1)",
 };
 
+constexpr std::string_view kPhaseFields[] = {"Phase1", "DatePhase1", "Phase2", "DatePhase2"};
+
 // "D.M.YYYY H:M" back to the local time it names.
 date::local_seconds phaseLocalTime(const std::string& text) {
   std::istringstream in(text);
@@ -32,6 +34,8 @@ PhaseOnDate phaseNamed(const WindowModel& w, const std::string& name) {
 }  // namespace
 
 std::span<const std::string_view> eventRowFields() { return kRowFields; }
+
+std::span<const std::string_view> eventPhaseFields() { return kPhaseFields; }
 
 std::string PhaseOnDate::time() const { return dateText.substr(dateText.find(' ') + 1); }
 

@@ -22,6 +22,9 @@ struct PhaseOnDate {
 
 // The window fields an event row keeps, in order.
 std::span<const std::string_view> eventRowFields();
+// The calculated fields that making an event row reads, besides the day's
+// events: the phases.
+std::span<const std::string_view> eventPhaseFields();
 
 struct EventRow {
   // The date, time and zone fields of the moment calculated and the twelve

@@ -41,10 +41,22 @@ std::optional<std::string> RowCalculator::calculate(const LocalMoment& moment) {
   w.setText("TimeHour", t.hour);
   w.setText("TimeMin", t.minute);
   w.setText("TimeSec", t.second);
-  w.setText("Timezon", moment.zone);
+  // The check rewrote the zone's text as it read it; the field keeps that.
+  const bool placeChecked = moment.zone == checkedZone_;
+  if (!placeChecked) w.setText("Timezon", moment.zone);
   message_.shown.clear();
-  Command2_Click(form_.engine(), message_, riseSetCulm_);
+  if (Command2_Click(form_.engine(), message_, riseSetCulm_, placeChecked))
+    checkedZone_ = moment.zone;
+  else
+    checkedZone_.reset();
   return message_.first();
+}
+
+void RowCalculator::readOnly(std::span<const std::string_view> fields) {
+  ShownSet shown;
+  for (std::string_view field : fields)
+    if (const std::optional<Shown> f = shownField(field)) shown.set(static_cast<std::size_t>(*f));
+  form_.engine().showOnly(shown);
 }
 
 RowCalculator::DayKey RowCalculator::dayKey() const {

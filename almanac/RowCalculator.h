@@ -5,7 +5,9 @@
 // between them; every row stays what a single Calculate gives.
 #include <array>
 #include <optional>
+#include <span>
 #include <string>
+#include <string_view>
 
 #include "almanac/LocalMoment.h"
 #include "window/Calculate.h"
@@ -25,6 +27,9 @@ class RowCalculator {
   // Enters the moment's date, time and zone and presses Calculate. Returns
   // the message of a refused input.
   std::optional<std::string> calculate(const LocalMoment& moment);
+  // Of the fields a calculation writes, only these are written from now on
+  // (all until narrowed); the others keep their last texts.
+  void readOnly(std::span<const std::string_view> fields);
   // The window's fields after the last calculation.
   const WindowModel& fields() const { return form_.model(); }
   Language language() const;
@@ -49,6 +54,10 @@ class RowCalculator {
   MainForm form_;
   RiseSetCulm riseSetCulm_;
   std::optional<DayKey> dayKey_;
+  // The zone text of the last calculation that passed every check: the
+  // place fields have not changed since, so a row in that zone needs no
+  // second reading and check of the place.
+  std::optional<std::string> checkedZone_;
 };
 
 }  // namespace tessaly::almanac

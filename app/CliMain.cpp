@@ -73,7 +73,12 @@ int run(const cli::Options& o, const std::optional<cli::AlmanacPlan>& almanac) {
   RecordedMessages messages;
   NoExit exit;
   MainForm form(clock, messages, exit);
-  form.Form_Load();
+  // The almanac's rows never show the rise and set of today that start-up
+  // works out.
+  if (almanac)
+    form.loadSettings();
+  else
+    form.Form_Load();
   form.model().setSelected("Option2", true);
   applyOptions(form, o, clock.now());
   if (almanac) return cli::runAlmanac(*almanac, form, std::cout);
@@ -94,6 +99,9 @@ int run(const cli::Options& o, const std::optional<cli::AlmanacPlan>& almanac) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  // Standard output is written through std::cout only (or write(2) after it
+  // is flushed): it needs no synchronising with C's stdio.
+  std::ios::sync_with_stdio(false);
   cli::Options options;
   try {
     options = cli::parseOptions(argc, argv);

@@ -2,8 +2,14 @@
 // The astronomical engine. Its procedures take no arguments and return
 // nothing: they read and write the observation state and write their results
 // as texts into the window's fields, by the fields' names.
+#include <array>
+#include <limits>
+#include <optional>
+#include <string>
+
 #include "engine/FieldStore.h"
 #include "engine/ObservationState.h"
+#include "engine/ShownFields.h"
 
 namespace tessaly {
 
@@ -13,6 +19,10 @@ class Engine {
 
   ObservationState& state() { return s; }
   FieldStore& fields() { return w; }
+
+  // MAINCALC writes only these of its fields (all unless narrowed); what it
+  // works out, and the Julian date the age reads back, stay the same.
+  void showOnly(const ShownSet& fields) { shown_ = fields; }
 
   // Time scales.
   void DayOfYear();
@@ -58,9 +68,35 @@ class Engine {
   // PhaseMoon after its DayOfYear.
   void phasesAndAge();
   void showPhase(int slot, double lunationOffset);
+  // MoonEcl, or the place RISESETCULM found for the same moment.
+  void moonAtMoment();
+  void keepMoonSample(int hour);
+  void show(Shown field, double value);
+  void show(Shown field, std::string_view text);
+
+  // The Moon's place at one of the date's sampled hours: what MoonEcl
+  // writes, for the TCent and Rad it read.
+  struct MoonSample {
+    double TCent = std::numeric_limits<double>::quiet_NaN(), Rad = 0;  // NaN: no sample yet
+    double MoonLon, MoonLat, MoonPar, Obliq, AtnNum, AtnDen, MoonDec, ScratchV, AtnAdd, MoonRA;
+  };
+  // One pass of the two phases shown: everything it reads, and the record
+  // and texts it leaves.
+  struct PhasePass {
+    double lunation, first, Rad;
+    float TZone;
+    bool english;
+    double newMoon;  // the PhaseJD the age is counted from
+    float PhaseK;
+    double PhaseT, PhaseJD, PhaseSunM, PhaseMoonM, PhaseF, PhaseRev;
+    std::array<std::string, 4> texts;  // DatePhase1, Phase1, DatePhase2, Phase2
+  };
 
   ObservationState& s;
   FieldStore& w;
+  ShownSet shown_ = allShown();
+  std::array<MoonSample, 25> moonSamples_{};
+  std::optional<PhasePass> phases_;
 };
 
 }  // namespace tessaly

@@ -70,11 +70,10 @@ void Engine::showPhase(int slot, double lunationOffset) {
       s.PhaseJD = s.PhaseJD - 0.0028 + 0.0004 * std::cos(m) - 0.0003 * std::cos(mPrime);
   }
   s.PhaseJD = (s.PhaseJD - 2415018.5) + s.TZone / 24.0;
-  static constexpr std::string_view kDateField[] = {"DatePhase1", "DatePhase2"};
-  static constexpr std::string_view kNameField[] = {"Phase1", "Phase2"};
-  w.setText(kDateField[slot - 1], phaseDateText(s.PhaseJD));
   const PhaseName& name = kPhaseNames[quarter];
-  w.setText(kNameField[slot - 1], w.text("Label25") == "Moon Phases" ? name.english : name.russian);
+  const std::size_t at = 2 * (static_cast<std::size_t>(slot) - 1);
+  phases_->texts[at] = phaseDateText(s.PhaseJD);
+  phases_->texts[at + 1] = phases_->english ? name.english : name.russian;
 }
 
 void Engine::PhaseMoon() {
@@ -82,20 +81,48 @@ void Engine::PhaseMoon() {
   phasesAndAge();
 }
 
+// The phases shown change once in days: a pass is kept, with everything it
+// read, and the next pass on the same inputs restores what it left.
 void Engine::phasesAndAge() {
   s.YearFrac = single(s.InYear + (s.DayUT + s.DoyBase) / 365.25);
   s.LunK = single((s.YearFrac - 1900.0) * 12.3685);
   const double n = Int(s.LunK);
-  s.PhaseK = single(n);
-  PhasePlus();
-  NewFull();
-  s.MoonAge = numberOf(w.text("JulianDate")) - s.PhaseJD;
-  if (s.MoonAge < 0) s.MoonAge += 29.5306;
-
   const double f = s.LunK - n;
   const double first = f < 0.25 ? 0 : f < 0.5 ? 0.25 : f < 0.75 ? 0.5 : 0.75;
-  showPhase(1, first);
-  showPhase(2, first + 0.25);
+  const bool english = w.text("Label25") == "Moon Phases";
+  const PhasePass* kept = phases_ ? &*phases_ : nullptr;
+  if (!kept || kept->lunation != n || kept->first != first || kept->Rad != s.Rad || kept->TZone != s.TZone ||
+      kept->english != english) {
+    phases_ = PhasePass{n, first, s.Rad, s.TZone, english, 0, 0, 0, 0, 0, 0, 0, 0, {}};
+    s.PhaseK = single(n);
+    PhasePlus();
+    NewFull();
+    phases_->newMoon = s.PhaseJD;
+    showPhase(1, first);
+    showPhase(2, first + 0.25);
+    PhasePass& p = *phases_;
+    p.PhaseK = s.PhaseK;
+    p.PhaseT = s.PhaseT;
+    p.PhaseJD = s.PhaseJD;
+    p.PhaseSunM = s.PhaseSunM;
+    p.PhaseMoonM = s.PhaseMoonM;
+    p.PhaseF = s.PhaseF;
+    p.PhaseRev = s.PhaseRev;
+  }
+  const PhasePass& p = *phases_;
+  s.PhaseK = p.PhaseK;
+  s.PhaseT = p.PhaseT;
+  s.PhaseJD = p.PhaseJD;
+  s.PhaseSunM = p.PhaseSunM;
+  s.PhaseMoonM = p.PhaseMoonM;
+  s.PhaseF = p.PhaseF;
+  s.PhaseRev = p.PhaseRev;
+  s.MoonAge = numberOf(w.text("JulianDate")) - p.newMoon;
+  if (s.MoonAge < 0) s.MoonAge += 29.5306;
+  show(Shown::DatePhase1, p.texts[0]);
+  show(Shown::Phase1, p.texts[1]);
+  show(Shown::DatePhase2, p.texts[2]);
+  show(Shown::Phase2, p.texts[3]);
 }
 
 }  // namespace tessaly

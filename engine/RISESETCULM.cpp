@@ -93,6 +93,7 @@ void Engine::RISESETCULM() {
     s.TCent0 = (s.JD0Short - 15020) / 36525;
     localSiderealTime(u);
     MoonEcl();
+    keepMoonSample(k);
     // A sample whose azimuth cannot be formed (the Moon in the zenith) is
     // left out; the neighbouring samples still bracket the events.
     if (!horizon()) continue;

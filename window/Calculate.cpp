@@ -48,13 +48,13 @@ void correctDayOfMonth(ObservationState& s, FieldStore& w) {
 }  // namespace
 
 bool Command2_Click(Engine& engine, MessageSink& messages) {
-  return Command2_Click(engine, messages, [](Engine& e) { e.RISESETCULM(); });
+  return Command2_Click(engine, messages, [](Engine& e) { e.RISESETCULM(); }, false);
 }
 
-bool Command2_Click(Engine& engine, MessageSink& messages, const RiseSetCulm& riseSetCulm) {
+bool Command2_Click(Engine& engine, MessageSink& messages, const RiseSetCulm& riseSetCulm, bool placeChecked) {
   ObservationState& s = engine.state();
   FieldStore& w = engine.fields();
-  if (!checkLocation(engine, messages, kCalculateLatitudeBound)) return false;
+  if (!placeChecked && !checkLocation(engine, messages, kCalculateLatitudeBound)) return false;
 
   bool fits[std::size(kChecks)];
   for (std::size_t i = 0; i < std::size(kChecks); ++i) {

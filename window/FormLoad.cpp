@@ -39,6 +39,13 @@ void storeFieldsRead(ObservationState& s, const SettingsReading& r) {
 }  // namespace
 
 void MainForm::Form_Load() {
+  loadSettings();
+  setTodayAndUniversalTime(clock_.now());
+  engine_.RISESETCULM();
+  model_.setTimerEnabled(true);
+}
+
+void MainForm::loadSettings() {
   setAngleConstants(state_);
   try {
     const auto bytes = readSettingsFile(settingsFilePath());
@@ -80,9 +87,6 @@ void MainForm::Form_Load() {
     state_.TimerMs = 1000;
     model_.setChecked("me1_2", true);
   }
-  setTodayAndUniversalTime(clock_.now());
-  engine_.RISESETCULM();
-  model_.setTimerEnabled(true);
 }
 
 }  // namespace tessaly

@@ -31,6 +31,9 @@ class MainForm {
 
   // Start-up and saving (defined with the settings file).
   void Form_Load();
+  // Start-up without today's rise and set and without the ticks: for a
+  // caller that calculates moments of its own.
+  void loadSettings();
   void me1_7_Click();
 
   void Command2_Click();

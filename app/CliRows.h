@@ -1,0 +1,37 @@
+#pragma once
+// The rows of an almanac range, written in order. A range long enough to
+// profit is cut into whole dates that workers on every core calculate, each
+// with a row calculator of its own; the output is the same to the byte.
+#include <optional>
+#include <ostream>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "almanac/RowCalculator.h"
+#include "almanac/Zone.h"
+#include "app/CliAlmanac.h"
+#include "app/CliRowOutput.h"
+#include "window/MainForm.h"
+
+namespace tessaly::cli {
+
+struct RowsRun {
+  const AlmanacPlan& plan;
+  const almanac::Zone& zone;
+  const MainForm& source;
+  // The calculated fields the rows read; empty for all of them.
+  std::span<const std::string_view> reads;
+  // Rows from which on the workers take over; 0 for one core always.
+  std::uint64_t parallelFrom = 10000;
+};
+
+// Writes the rows; returns the message of a refused input, after the rows
+// before it.
+std::optional<std::string> writeRows(const RowsRun& run, almanac::RowCalculator& calculator, RowOutput& output,
+                                     std::ostream& out);
+
+// Cores this process may run on.
+unsigned usableCores();
+
+}  // namespace tessaly::cli
