@@ -104,11 +104,20 @@ std::vector<std::string_view> columnFields(const std::vector<Column>& columns) {
 }
 
 std::string columnText(const Column& column, const FieldStore& fields) {
-  if (column.dashWhenAbsent && fields.text(column.parts.front().field) == "-") return "-";
   std::string text;
+  appendColumnText(column, fields, text);
+  return text;
+}
+
+void appendColumnText(const Column& column, const FieldStore& fields, std::string& text) {
   bool afterColon = false;
   for (const ColumnPart& part : column.parts) {
     const std::string field = fields.text(part.field);
+    // An event that does not happen shows "-" in all its fields, once.
+    if (column.dashWhenAbsent && &part == &column.parts.front() && field == "-") {
+      text += '-';
+      return;
+    }
     // The window shows minutes and seconds in boxes of their own; joined by a
     // colon, "6:2" would read as a typing slip, so a single digit gets its 0.
     if (afterColon && field.size() == 1 && field[0] >= '0' && field[0] <= '9') text += '0';
@@ -116,7 +125,6 @@ std::string columnText(const Column& column, const FieldStore& fields) {
     text += part.after;
     afterColon = part.after == ":";
   }
-  return text;
 }
 
 std::string_view columnCaption(const Column& column, Language language) {

@@ -49,6 +49,7 @@ std::vector<std::string_view> columnFields(const std::vector<Column>& columns);
 
 // The text of a column from the fields of a calculated moment.
 std::string columnText(const Column& column, const FieldStore& fields);
+void appendColumnText(const Column& column, const FieldStore& fields, std::string& text);
 std::string_view columnCaption(const Column& column, Language language);
 
 }  // namespace tessaly::almanac

@@ -1,6 +1,6 @@
 #include "almanac/EventRow.h"
 
-#include <sstream>
+#include <charconv>
 
 namespace tessaly::almanac {
 namespace {
@@ -14,11 +14,15 @@ constexpr std::string_view kRowFields[] = {
 constexpr std::string_view kPhaseFields[] = {"Phase1", "DatePhase1", "Phase2", "DatePhase2"};
 
 // "D.M.YYYY H:M" back to the local time it names.
-date::local_seconds phaseLocalTime(const std::string& text) {
-  std::istringstream in(text);
-  int day = 0, month = 0, year = 0, hour = 0, minute = 0;
-  char dot = 0, colon = 0;
-  in >> day >> dot >> month >> dot >> year >> hour >> colon >> minute;
+date::local_seconds phaseLocalTime(std::string_view text) {
+  int parts[5] = {};
+  const char* p = text.data();
+  const char* const end = p + text.size();
+  for (int& part : parts) {
+    while (p != end && !(*p >= '0' && *p <= '9') && *p != '-') ++p;
+    p = std::from_chars(p, end, part).ptr;
+  }
+  const auto [day, month, year, hour, minute] = parts;
   const date::local_days d{date::year{year} / month / day};
   return d + std::chrono::hours{hour} + std::chrono::minutes{minute};
 }
@@ -45,7 +49,8 @@ std::optional<std::string> eventRow(RowCalculator& calculator, const Zone& zone,
   const LocalMoment moment = zone.moment(instant);
   if (auto message = calculator.calculate(moment)) return message;
   const WindowModel& w = calculator.fields();
-  row = EventRow{};
+  // Every field is written anew; the row's store keeps its entries.
+  row.phases.clear();
   for (std::string_view field : kRowFields) row.fields.setText(field, w.text(field));
 
   const std::string date = dateText(date::floor<date::days>(moment.local));

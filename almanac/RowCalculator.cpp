@@ -43,7 +43,10 @@ std::optional<std::string> RowCalculator::calculate(const LocalMoment& moment) {
   w.setText("TimeSec", t.second);
   // The check rewrote the zone's text as it read it; the field keeps that.
   const bool placeChecked = moment.zone == checkedZone_;
-  if (!placeChecked) w.setText("Timezon", moment.zone);
+  if (!placeChecked) {
+    w.setText("Timezon", moment.zone);
+    ++zoneEntered_;
+  }
   message_.shown.clear();
   if (Command2_Click(form_.engine(), message_, riseSetCulm_, placeChecked))
     checkedZone_ = moment.zone;
@@ -59,21 +62,19 @@ void RowCalculator::readOnly(std::span<const std::string_view> fields) {
   form_.engine().showOnly(shown);
 }
 
-RowCalculator::DayKey RowCalculator::dayKey() const {
+bool RowCalculator::sameDay() const {
   const ObservationState& s = form_.state();
-  const WindowModel& w = form_.model();
-  DayKey key{s.InDay, s.InMonth, s.InYear, {}, w.topEntry("List1"), w.topEntry("List2"), s.AzimShift};
-  for (std::size_t i = 0; i < key.place.size(); ++i) key.place[i] = w.text(kPlaceFields[i]);
-  return key;
+  return dayKey_ && dayKey_->day == s.InDay && dayKey_->month == s.InMonth && dayKey_->year == s.InYear &&
+         dayKey_->azimuthShift == s.AzimShift && dayKey_->zoneEntered == zoneEntered_;
 }
 
 // Only RISESETCULM writes the twelve fields of the day's events, so after a
 // calculation for the same day they still show its texts.
 void RowCalculator::riseSetCulm(Engine& engine) {
-  DayKey key = dayKey();
-  if (key == dayKey_) return;
+  if (sameDay()) return;
   engine.RISESETCULM();
-  dayKey_ = std::move(key);
+  const ObservationState& s = form_.state();
+  dayKey_ = DayKey{s.InDay, s.InMonth, s.InYear, s.AzimShift, zoneEntered_};
 }
 
 }  // namespace tessaly::almanac

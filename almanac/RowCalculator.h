@@ -3,7 +3,7 @@
 // Calculate on a window of its own. Moments of one date share the date's
 // rise, set and culminations, which depend on nothing else that changes
 // between them; every row stays what a single Calculate gives.
-#include <array>
+#include <cstdint>
 #include <optional>
 #include <span>
 #include <string>
@@ -36,17 +36,18 @@ class RowCalculator {
 
  private:
   // Everything RISESETCULM reads: the date (as corrected by Calculate), the
-  // place and zone texts, the two lists and the azimuth reference.
+  // azimuth reference, and the place, zone and lists, which change only
+  // when the zone's text is entered anew.
   struct DayKey {
     double day = 0, month = 0, year = 0;
-    std::array<std::string, 5> place;
-    int eastWest = 0, northSouth = 0;
     std::optional<double> azimuthShift;
-    bool operator==(const DayKey&) const = default;
+    std::uint64_t zoneEntered = 0;
   };
 
   void riseSetCulm(Engine& engine);
-  DayKey dayKey() const;
+  // Whether the date and every input of RISESETCULM are those of the last
+  // day it ran for.
+  bool sameDay() const;
 
   FixedClock clock_;
   RecordedMessages message_;
@@ -58,6 +59,7 @@ class RowCalculator {
   // place fields have not changed since, so a row in that zone needs no
   // second reading and check of the place.
   std::optional<std::string> checkedZone_;
+  std::uint64_t zoneEntered_ = 0;  // how often the zone's text was entered
 };
 
 }  // namespace tessaly::almanac

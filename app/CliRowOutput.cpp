@@ -58,7 +58,13 @@ class CsvOutput : public RowOutput {
     almanac::writeCsvRow(out_, captions(columns_, language));
   }
   void momentText(const WindowModel& fields, std::string& text) const override {
-    almanac::appendCsvRow(text, momentTexts(columns_, fields));
+    for (std::size_t i = 0; i < columns_.size(); ++i) {
+      if (i) text += ',';
+      const std::size_t start = text.size();
+      almanac::appendColumnText(columns_[i], fields, text);
+      almanac::quoteCsvFieldFrom(text, start);
+    }
+    text += "\r\n";
   }
   void eventText(const almanac::EventRow& row, std::string& text) const override {
     almanac::appendCsvRow(text, almanac::eventRowTexts(row, columns_));

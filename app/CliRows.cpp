@@ -15,9 +15,8 @@
 namespace tessaly::cli {
 namespace {
 
-// Rows a worker takes at once, and how many chunks workers may run ahead of
-// the writer, so that a slow reader does not make the whole output pile up.
-constexpr std::uint64_t kRowsPerChunk = 2000;
+// How many chunks workers may run ahead of the writer, so that a slow reader
+// does not make the whole output pile up.
 constexpr std::size_t kChunksAhead = 8;
 
 struct Chunk {
@@ -61,12 +60,12 @@ std::uint64_t rowsOf(const AlmanacPlan& plan, const almanac::Zone& zone) {
 
 class Workers {
  public:
-  Workers(const RowsRun& run, const RowOutput& output, std::uint64_t rows, unsigned cores)
+  Workers(const RowsRun& run, const RowOutput& output, std::uint64_t rows)
       : run_(run), output_(output) {
     const auto days = static_cast<std::uint64_t>((run.plan.last - run.plan.first).count() + 1);
-    daysPerChunk_ = std::max<std::uint64_t>(1, kRowsPerChunk * days / std::max<std::uint64_t>(rows, 1));
+    daysPerChunk_ = std::max<std::uint64_t>(1, run.rowsPerChunk * days / std::max<std::uint64_t>(rows, 1));
     chunks_.resize(static_cast<std::size_t>((days + daysPerChunk_ - 1) / daysPerChunk_));
-    for (unsigned i = 0; i < cores; ++i) threads_.emplace_back([this] { work(); });
+    for (unsigned i = 0; i < run.workers; ++i) threads_.emplace_back([this] { work(); });
   }
   ~Workers() {
     {
@@ -141,8 +140,7 @@ std::optional<std::string> writeRows(const RowsRun& run, almanac::RowCalculator&
   if (!out) return std::nullopt;
   const std::uint64_t rows = rowsOf(run.plan, run.zone);
   Progress progress(rows);
-  const unsigned cores = usableCores();
-  if (run.parallelFrom == 0 || rows <= run.parallelFrom || cores < 2 || output.paged()) {
+  if (rows <= run.parallelFrom || run.workers < 2 || output.paged()) {
     std::string text;
     return rowsOfDates(run, calculator, output, run.plan.first, run.plan.last, text, [&] {
       output.writeRow(text);
@@ -151,7 +149,7 @@ std::optional<std::string> writeRows(const RowsRun& run, almanac::RowCalculator&
       return static_cast<bool>(out);
     });
   }
-  Workers workers(run, output, rows, cores);
+  Workers workers(run, output, rows);
   for (std::size_t i = 0; i < workers.size(); ++i) {
     Chunk chunk = workers.take(i);
     output.writeRows(chunk.text);

@@ -16,22 +16,25 @@
 
 namespace tessaly::cli {
 
+// Cores this process may run on.
+unsigned usableCores();
+
 struct RowsRun {
   const AlmanacPlan& plan;
   const almanac::Zone& zone;
   const MainForm& source;
   // The calculated fields the rows read; empty for all of them.
   std::span<const std::string_view> reads;
-  // Rows from which on the workers take over; 0 for one core always.
+  // Rows beyond which workers take over, and how many; rows a worker takes
+  // at once, in whole dates.
   std::uint64_t parallelFrom = 10000;
+  unsigned workers = usableCores();
+  std::uint64_t rowsPerChunk = 2000;
 };
 
 // Writes the rows; returns the message of a refused input, after the rows
 // before it.
 std::optional<std::string> writeRows(const RowsRun& run, almanac::RowCalculator& calculator, RowOutput& output,
                                      std::ostream& out);
-
-// Cores this process may run on.
-unsigned usableCores();
 
 }  // namespace tessaly::cli
