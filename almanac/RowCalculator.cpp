@@ -15,6 +15,7 @@ Language phaseLanguage(const FieldStore& window) {
 RowCalculator::RowCalculator(const MainForm& source)
     : form_(clock_, message_, exit_), riseSetCulm_([this](Engine& e) { riseSetCulm(e); }) {
   setAngleConstants(form_.state());
+  form_.engine().keepMoonSamples(true);
   form_.state().AzimShift = source.state().AzimShift;
   const WindowModel& from = source.model();
   if (phaseLanguage(from) == Language::English)

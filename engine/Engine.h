@@ -8,6 +8,7 @@
 #include <string>
 
 #include "engine/FieldStore.h"
+#include "engine/NumberText.h"
 #include "engine/ObservationState.h"
 #include "engine/ShownFields.h"
 
@@ -23,6 +24,10 @@ class Engine {
   // MAINCALC writes only these of its fields (all unless narrowed); what it
   // works out, and the Julian date the age reads back, stay the same.
   void showOnly(const ShownSet& fields) { shown_ = fields; }
+  // With samples kept, RISESETCULM keeps the Moon's place at the hours it
+  // samples, and a MAINCALC or the next date's RISESETCULM at one of those
+  // moments takes it from there: for callers that calculate hour after hour.
+  void keepMoonSamples(bool keep) { keepSamples_ = keep; }
 
   // Time scales.
   void DayOfYear();
@@ -52,7 +57,8 @@ class Engine {
  private:
   // Shared time-scale steps, used by MAINCALC and RISESETCULM.
   void julianDateOfMoment();
-  void showJulianDate();
+  // Returns the text written, which the age is counted from.
+  std::string showJulianDate();
   void julianDateAtLocalMidnight();
   void sunFromDate();
   void localSiderealTime(double utHour);
@@ -65,19 +71,29 @@ class Engine {
   void showAltitudeAndAzimuth(bool azimuthFormed);
   void refraction();
   void showSizeAndDistance();
-  // PhaseMoon after its DayOfYear.
-  void phasesAndAge();
+  // PhaseMoon after its DayOfYear, with the Julian date text shown.
+  void phasesAndAge(std::string_view julianDate);
   void showPhase(int slot, double lunationOffset);
   // MoonEcl, or the place RISESETCULM found for the same moment.
   void moonAtMoment();
-  void keepMoonSample(int hour);
-  void show(Shown field, double value);
-  void show(Shown field, std::string_view text);
+  void keepMoonSample(int hour) {
+    if (!keepSamples_) return;
+    moonSamples_[static_cast<std::size_t>(hour)] = {s.TCent,  s.Rad,    s.MoonLon, s.MoonLat,  s.MoonPar, s.Obliq,
+                                                    s.AtnNum, s.AtnDen, s.MoonDec, s.ScratchV, s.AtnAdd,  s.MoonRA};
+  }
+  void show(Shown field, double value) {
+    if (shown_[static_cast<std::size_t>(field)]) w.setText(nameOf(field), numberText(value));
+  }
+  void show(Shown field, std::string_view text) {
+    if (shown_[static_cast<std::size_t>(field)]) w.setText(nameOf(field), text);
+  }
 
   // The Moon's place at one of the date's sampled hours: what MoonEcl
-  // writes, for the TCent and Rad it read.
+  // writes, for the TCent and Rad it read. One run of RISESETCULM fills the
+  // hours in order, so the moments ascend.
   struct MoonSample {
-    double TCent = std::numeric_limits<double>::quiet_NaN(), Rad = 0;  // NaN: no sample yet
+    // No sample yet: after every moment, and equal to none.
+    double TCent = std::numeric_limits<double>::infinity(), Rad = std::numeric_limits<double>::quiet_NaN();
     double MoonLon, MoonLat, MoonPar, Obliq, AtnNum, AtnDen, MoonDec, ScratchV, AtnAdd, MoonRA;
   };
   // One pass of the two phases shown: everything it reads, and the record
@@ -95,6 +111,7 @@ class Engine {
   ObservationState& s;
   FieldStore& w;
   ShownSet shown_ = allShown();
+  bool keepSamples_ = false;
   std::array<MoonSample, 25> moonSamples_{};
   std::optional<PhasePass> phases_;
 };

@@ -103,18 +103,10 @@ void Engine::showSizeAndDistance() {
   show(Shown::DiamSec, double(s.DiamSecs));
 }
 
-void Engine::show(Shown field, double value) {
-  if (shown_[static_cast<std::size_t>(field)]) w.setText(nameOf(field), numberText(value));
-}
-
-void Engine::show(Shown field, std::string_view text) {
-  if (shown_[static_cast<std::size_t>(field)]) w.setText(nameOf(field), text);
-}
-
 void Engine::MAINCALC() {
   DayOfYear();
   julianDateOfMoment();
-  showJulianDate();
+  const std::string julianDate = showJulianDate();
   julianDateAtLocalMidnight();
   localSiderealTime(s.UTHour);
   showSiderealTime();
@@ -129,7 +121,7 @@ void Engine::MAINCALC() {
   showSizeAndDistance();
   // PhaseMoon without its DayOfYear: the first step above has just run it on
   // the same date, and a second run would leave the same DoyBase and DOY.
-  phasesAndAge();
+  phasesAndAge(julianDate);
   show(Shown::Label37, Int(s.MoonAge * 1000 + 0.5) / 1000);
 }
 

@@ -1,18 +1,21 @@
 // The Moon's place at the date's sampled hours, kept from RISESETCULM for a
 // later MAINCALC at one of those moments: hourly rows of a date then work
-// the series out once per hour, not twice.
+// the series out once per hour, not twice, and daily rows share the hour
+// between two dates.
+#include <algorithm>
+
 #include "engine/Engine.h"
 
 namespace tessaly {
 
-void Engine::keepMoonSample(int hour) {
-  moonSamples_[static_cast<std::size_t>(hour)] = {s.TCent, s.Rad,     s.MoonLon,  s.MoonLat, s.MoonPar, s.Obliq,
-                                                  s.AtnNum, s.AtnDen, s.MoonDec, s.ScratchV, s.AtnAdd,  s.MoonRA};
-}
-
 void Engine::moonAtMoment() {
-  for (const MoonSample& m : moonSamples_) {
-    if (m.TCent != s.TCent || m.Rad != s.Rad) continue;
+  if (!keepSamples_) {
+    MoonEcl();
+    return;
+  }
+  const auto at = std::ranges::lower_bound(moonSamples_, s.TCent, {}, &MoonSample::TCent);
+  if (at != moonSamples_.end() && at->TCent == s.TCent && at->Rad == s.Rad) {
+    const MoonSample& m = *at;
     s.MoonLon = m.MoonLon;
     s.MoonLat = m.MoonLat;
     s.MoonPar = m.MoonPar;

@@ -78,12 +78,12 @@ void Engine::showPhase(int slot, double lunationOffset) {
 
 void Engine::PhaseMoon() {
   DayOfYear();
-  phasesAndAge();
+  phasesAndAge(w.text("JulianDate"));
 }
 
 // The phases shown change once in days: a pass is kept, with everything it
 // read, and the next pass on the same inputs restores what it left.
-void Engine::phasesAndAge() {
+void Engine::phasesAndAge(std::string_view julianDate) {
   s.YearFrac = single(s.InYear + (s.DayUT + s.DoyBase) / 365.25);
   s.LunK = single((s.YearFrac - 1900.0) * 12.3685);
   const double n = Int(s.LunK);
@@ -93,14 +93,19 @@ void Engine::phasesAndAge() {
   const PhasePass* kept = phases_ ? &*phases_ : nullptr;
   if (!kept || kept->lunation != n || kept->first != first || kept->Rad != s.Rad || kept->TZone != s.TZone ||
       kept->english != english) {
-    phases_ = PhasePass{n, first, s.Rad, s.TZone, english, 0, 0, 0, 0, 0, 0, 0, 0, {}};
+    if (!phases_) phases_.emplace();
+    PhasePass& p = *phases_;
+    p.lunation = n;
+    p.first = first;
+    p.Rad = s.Rad;
+    p.TZone = s.TZone;
+    p.english = english;
     s.PhaseK = single(n);
     PhasePlus();
     NewFull();
-    phases_->newMoon = s.PhaseJD;
+    p.newMoon = s.PhaseJD;
     showPhase(1, first);
     showPhase(2, first + 0.25);
-    PhasePass& p = *phases_;
     p.PhaseK = s.PhaseK;
     p.PhaseT = s.PhaseT;
     p.PhaseJD = s.PhaseJD;
@@ -117,7 +122,7 @@ void Engine::phasesAndAge() {
   s.PhaseMoonM = p.PhaseMoonM;
   s.PhaseF = p.PhaseF;
   s.PhaseRev = p.PhaseRev;
-  s.MoonAge = numberOf(w.text("JulianDate")) - p.newMoon;
+  s.MoonAge = numberOf(julianDate) - p.newMoon;
   if (s.MoonAge < 0) s.MoonAge += 29.5306;
   show(Shown::DatePhase1, p.texts[0]);
   show(Shown::Phase1, p.texts[1]);

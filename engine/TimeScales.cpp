@@ -34,8 +34,10 @@ void Engine::julianDateOfMoment() {
   s.TCent = (s.JDShort - 15020) / 36525;
 }
 
-void Engine::showJulianDate() {
-  w.setText("JulianDate", numberText(Int(s.JDShort * 100000 + 0.5) / 100000 + 2400000));
+std::string Engine::showJulianDate() {
+  std::string text = numberText(Int(s.JDShort * 100000 + 0.5) / 100000 + 2400000);
+  w.setText("JulianDate", text);
+  return text;
 }
 
 void Engine::julianDateAtLocalMidnight() {
