@@ -77,10 +77,9 @@ class Engine {
   // MoonEcl, or the place RISESETCULM found for the same moment.
   void moonAtMoment();
   void keepMoonSample(int hour) {
-    if (!keepSamples_) return;
-    moonSamples_[static_cast<std::size_t>(hour)] = {s.TCent,  s.Rad,    s.MoonLon, s.MoonLat,  s.MoonPar, s.Obliq,
-                                                    s.AtnNum, s.AtnDen, s.MoonDec, s.ScratchV, s.AtnAdd,  s.MoonRA};
+    if (keepSamples_) storeMoonSample(hour);
   }
+  void storeMoonSample(int hour);
   void show(Shown field, double value) {
     if (shown_[static_cast<std::size_t>(field)]) w.setText(nameOf(field), numberText(value));
   }
@@ -94,7 +93,7 @@ class Engine {
   struct MoonSample {
     // No sample yet: after every moment, and equal to none.
     double TCent = std::numeric_limits<double>::infinity(), Rad = std::numeric_limits<double>::quiet_NaN();
-    double MoonLon, MoonLat, MoonPar, Obliq, AtnNum, AtnDen, MoonDec, ScratchV, AtnAdd, MoonRA;
+    std::array<double, 10> place{};  // by kMoonPlace in MoonSamples.cpp
   };
   // One pass of the two phases shown: everything it reads, and the record
   // and texts it leaves.
@@ -104,7 +103,7 @@ class Engine {
     bool english;
     double newMoon;  // the PhaseJD the age is counted from
     float PhaseK;
-    double PhaseT, PhaseJD, PhaseSunM, PhaseMoonM, PhaseF, PhaseRev;
+    std::array<double, 6> record;  // by kPhaseRecord in PhaseMoon.cpp
     std::array<std::string, 4> texts;  // DatePhase1, Phase1, DatePhase2, Phase2
   };
 

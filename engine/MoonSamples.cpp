@@ -3,10 +3,29 @@
 // the series out once per hour, not twice, and daily rows share the hour
 // between two dates.
 #include <algorithm>
+#include <iterator>
 
 #include "engine/Engine.h"
 
 namespace tessaly {
+namespace {
+
+// What MoonEcl writes, besides nothing it reads.
+constexpr double ObservationState::*kMoonPlace[] = {
+    &ObservationState::MoonLon, &ObservationState::MoonLat, &ObservationState::MoonPar,  &ObservationState::Obliq,
+    &ObservationState::AtnNum,  &ObservationState::AtnDen, &ObservationState::MoonDec,  &ObservationState::ScratchV,
+    &ObservationState::AtnAdd,  &ObservationState::MoonRA,
+};
+
+}  // namespace
+
+void Engine::storeMoonSample(int hour) {
+  MoonSample& m = moonSamples_[static_cast<std::size_t>(hour)];
+  static_assert(std::size(kMoonPlace) == std::tuple_size_v<decltype(m.place)>);
+  m.TCent = s.TCent;
+  m.Rad = s.Rad;
+  for (std::size_t i = 0; i < m.place.size(); ++i) m.place[i] = s.*kMoonPlace[i];
+}
 
 void Engine::moonAtMoment() {
   if (!keepSamples_) {
@@ -14,21 +33,11 @@ void Engine::moonAtMoment() {
     return;
   }
   const auto at = std::ranges::lower_bound(moonSamples_, s.TCent, {}, &MoonSample::TCent);
-  if (at != moonSamples_.end() && at->TCent == s.TCent && at->Rad == s.Rad) {
-    const MoonSample& m = *at;
-    s.MoonLon = m.MoonLon;
-    s.MoonLat = m.MoonLat;
-    s.MoonPar = m.MoonPar;
-    s.Obliq = m.Obliq;
-    s.AtnNum = m.AtnNum;
-    s.AtnDen = m.AtnDen;
-    s.MoonDec = m.MoonDec;
-    s.ScratchV = m.ScratchV;
-    s.AtnAdd = m.AtnAdd;
-    s.MoonRA = m.MoonRA;
+  if (at == moonSamples_.end() || at->TCent != s.TCent || at->Rad != s.Rad) {
+    MoonEcl();
     return;
   }
-  MoonEcl();
+  for (std::size_t i = 0; i < at->place.size(); ++i) s.*kMoonPlace[i] = at->place[i];
 }
 
 }  // namespace tessaly

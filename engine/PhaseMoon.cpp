@@ -1,5 +1,6 @@
 // The two principal phases around the moment and the Moon's age.
 #include <cmath>
+#include <iterator>
 
 #include "engine/Engine.h"
 #include "engine/NumberReading.h"
@@ -11,6 +12,11 @@
 
 namespace tessaly {
 namespace {
+
+// The numbers a pass leaves in the record besides PhaseK.
+constexpr double ObservationState::*kPhaseRecord[] = {&ObservationState::PhaseT,     &ObservationState::PhaseJD,
+                                                      &ObservationState::PhaseSunM,  &ObservationState::PhaseMoonM,
+                                                      &ObservationState::PhaseF,     &ObservationState::PhaseRev};
 
 template <std::size_t N>
 double correction(const std::array<PhaseTerm, N>& terms, const ObservationState& s) {
@@ -107,21 +113,12 @@ void Engine::phasesAndAge(std::string_view julianDate) {
     showPhase(1, first);
     showPhase(2, first + 0.25);
     p.PhaseK = s.PhaseK;
-    p.PhaseT = s.PhaseT;
-    p.PhaseJD = s.PhaseJD;
-    p.PhaseSunM = s.PhaseSunM;
-    p.PhaseMoonM = s.PhaseMoonM;
-    p.PhaseF = s.PhaseF;
-    p.PhaseRev = s.PhaseRev;
+    static_assert(std::size(kPhaseRecord) == std::tuple_size_v<decltype(p.record)>);
+    for (std::size_t i = 0; i < p.record.size(); ++i) p.record[i] = s.*kPhaseRecord[i];
   }
   const PhasePass& p = *phases_;
   s.PhaseK = p.PhaseK;
-  s.PhaseT = p.PhaseT;
-  s.PhaseJD = p.PhaseJD;
-  s.PhaseSunM = p.PhaseSunM;
-  s.PhaseMoonM = p.PhaseMoonM;
-  s.PhaseF = p.PhaseF;
-  s.PhaseRev = p.PhaseRev;
+  for (std::size_t i = 0; i < p.record.size(); ++i) s.*kPhaseRecord[i] = p.record[i];
   s.MoonAge = numberOf(julianDate) - p.newMoon;
   if (s.MoonAge < 0) s.MoonAge += 29.5306;
   show(Shown::DatePhase1, p.texts[0]);
