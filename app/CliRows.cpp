@@ -28,20 +28,20 @@ struct Chunk {
 // The rows of the dates from `first` to `last`, each handed to `row` as
 // soon as it is made; false from `row` stops them.
 template <typename RowDone>
-std::optional<std::string> rowsOfDates(const RowsRun& run, almanac::RowCalculator& calculator,
-                                       const RowOutput& output, date::local_days first, date::local_days last,
-                                       std::string& text, RowDone row) {
-  const AlmanacPlan& plan = run.plan;
+std::optional<std::string> rowsOfDates(const AlmanacPlan& plan, const almanac::Zone& zone,
+                                       almanac::RowCalculator& calculator, const RowOutput& output,
+                                       date::local_days first, date::local_days last, std::string& text,
+                                       RowDone row) {
   if (plan.events) {
     almanac::EventRow event;
     for (date::local_days day = first; day <= last; day += date::days{1}) {
-      if (auto message = almanac::eventRow(calculator, run.zone, day, plan.timeOfDay, event)) return message;
+      if (auto message = almanac::eventRow(calculator, zone, day, plan.timeOfDay, event)) return message;
       output.eventText(event, text);
       if (!row()) break;
     }
     return std::nullopt;
   }
-  almanac::MomentRange range(run.zone, plan.first, plan.last, plan.timeOfDay, plan.step);
+  almanac::MomentRange range(zone, plan.first, plan.last, plan.timeOfDay, plan.step);
   range.narrow(range.indexOn(first), last == plan.last ? UINT64_MAX : range.indexOn(last + date::days{1}));
   almanac::LocalMoment moment;
   while (range.next(moment)) {
@@ -91,6 +91,7 @@ class Workers {
 
  private:
   void work() {
+    const std::unique_ptr<almanac::Zone> zone = run_.zone.copy();
     almanac::RowCalculator calculator(run_.source);
     if (!run_.reads.empty()) calculator.readOnly(run_.reads);
     for (;;) {
@@ -104,7 +105,7 @@ class Workers {
       const date::local_days first = run_.plan.first + date::days{static_cast<std::int64_t>(index * daysPerChunk_)};
       const date::local_days last = std::min(run_.plan.last, first + date::days{static_cast<std::int64_t>(daysPerChunk_ - 1)});
       Chunk chunk;
-      chunk.message = rowsOfDates(run_, calculator, output_, first, last, chunk.text, [&] {
+      chunk.message = rowsOfDates(run_.plan, *zone, calculator, output_, first, last, chunk.text, [&] {
         ++chunk.rows;
         return true;
       });
@@ -142,7 +143,7 @@ std::optional<std::string> writeRows(const RowsRun& run, almanac::RowCalculator&
   Progress progress(rows);
   if (rows <= run.parallelFrom || run.workers < 2 || output.paged()) {
     std::string text;
-    return rowsOfDates(run, calculator, output, run.plan.first, run.plan.last, text, [&] {
+    return rowsOfDates(run.plan, run.zone, calculator, output, run.plan.first, run.plan.last, text, [&] {
       output.writeRow(text);
       text.clear();
       progress.rowDone();
