@@ -45,6 +45,9 @@ const std::vector<Column>& keyedColumns() {
   return kColumns;
 }
 
+// The fields that show a phase's date and time in one text.
+constexpr std::string_view kPhaseDateFields[] = {"DatePhase1", "DatePhase2"};
+
 constexpr std::string_view kEventKeys[] = {"date",   "zone",  "rise",    "riseaz",   "set",      "setaz",
                                            "culm",   "culmalt", "lculm", "lculmalt", kPhasesKey};
 
@@ -96,6 +99,12 @@ bool isEventColumn(const Column& column) {
   return std::ranges::find(kEventKeys, column.key) != std::end(kEventKeys);
 }
 
+std::string withTwoDigitMinutes(std::string text) {
+  const std::size_t colon = text.rfind(':');
+  if (colon != std::string::npos && text.size() == colon + 2) text.insert(colon + 1, 1, '0');
+  return text;
+}
+
 std::vector<std::string_view> columnFields(const std::vector<Column>& columns) {
   std::vector<std::string_view> fields;
   for (const Column& c : columns)
@@ -112,7 +121,8 @@ std::string columnText(const Column& column, const FieldStore& fields) {
 void appendColumnText(const Column& column, const FieldStore& fields, std::string& text) {
   bool afterColon = false;
   for (const ColumnPart& part : column.parts) {
-    const std::string field = fields.text(part.field);
+    const bool phaseDate = std::ranges::find(kPhaseDateFields, part.field) != std::end(kPhaseDateFields);
+    const std::string field = phaseDate ? withTwoDigitMinutes(fields.text(part.field)) : fields.text(part.field);
     // An event that does not happen shows "-" in all its fields, once.
     if (column.dashWhenAbsent && &part == &column.parts.front() && field == "-") {
       text += '-';

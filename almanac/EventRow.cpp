@@ -41,7 +41,7 @@ std::span<const std::string_view> eventRowFields() { return kRowFields; }
 
 std::span<const std::string_view> eventPhaseFields() { return kPhaseFields; }
 
-std::string PhaseOnDate::time() const { return dateText.substr(dateText.find(' ') + 1); }
+std::string PhaseOnDate::time() const { return withTwoDigitMinutes(dateText.substr(dateText.find(' ') + 1)); }
 
 std::optional<std::string> eventRow(RowCalculator& calculator, const Zone& zone, date::local_days day,
                                     std::chrono::seconds timeOfDay, EventRow& row) {

@@ -17,7 +17,7 @@ namespace tessaly::almanac {
 struct PhaseOnDate {
   std::string name;      // as Phase1 or Phase2 shows it
   std::string dateText;  // as DatePhase1 or DatePhase2 shows it: "D.M.YYYY H:M"
-  std::string time() const;  // "H:M"
+  std::string time() const;  // "H:MM"
 };
 
 // The window fields an event row keeps, in order.
