@@ -45,6 +45,9 @@ const std::vector<Column>& keyedColumns() {
   return kColumns;
 }
 
+// The fields that show a phase's date and time in one text.
+constexpr ElementName kPhaseDateFields[] = {"DatePhase1", "DatePhase2"};
+
 constexpr std::string_view kEventKeys[] = {"date",   "zone",  "rise",    "riseaz",   "set",      "setaz",
                                            "culm",   "culmalt", "lculm", "lculmalt", kPhasesKey};
 
@@ -96,12 +99,36 @@ bool isEventColumn(const Column& column) {
   return std::ranges::find(kEventKeys, column.key) != std::end(kEventKeys);
 }
 
+std::string withTwoDigitMinutes(std::string text) {
+  const std::size_t colon = text.rfind(':');
+  if (colon != std::string::npos && text.size() == colon + 2) text.insert(colon + 1, 1, '0');
+  return text;
+}
+
+std::vector<std::string_view> columnFields(const std::vector<Column>& columns) {
+  std::vector<std::string_view> fields;
+  for (const Column& c : columns)
+    for (const ColumnPart& part : c.parts) fields.push_back(part.field.text());
+  return fields;
+}
+
 std::string columnText(const Column& column, const FieldStore& fields) {
-  if (column.dashWhenAbsent && fields.text(column.parts.front().field.text()) == "-") return "-";
   std::string text;
+  appendColumnText(column, fields, text);
+  return text;
+}
+
+void appendColumnText(const Column& column, const FieldStore& fields, std::string& text) {
   bool afterColon = false;
   for (const ColumnPart& part : column.parts) {
-    const std::string field = fields.text(part.field.text());
+    const bool phaseDate = std::ranges::find(kPhaseDateFields, part.field) != std::end(kPhaseDateFields);
+    const std::string field =
+        phaseDate ? withTwoDigitMinutes(fields.text(part.field.text())) : fields.text(part.field.text());
+    // An event that does not happen shows "-" in all its fields, once.
+    if (column.dashWhenAbsent && &part == &column.parts.front() && field == "-") {
+      text += '-';
+      return;
+    }
     // The window shows minutes and seconds in boxes of their own; joined by a
     // colon, "6:2" would read as a typing slip, so a single digit gets its 0.
     if (afterColon && field.size() == 1 && field[0] >= '0' && field[0] <= '9') text += '0';
@@ -109,7 +136,6 @@ std::string columnText(const Column& column, const FieldStore& fields) {
     text += part.after;
     afterColon = part.after == ":";
   }
-  return text;
 }
 
 std::string_view columnCaption(const Column& column, Language language) {

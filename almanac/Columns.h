@@ -45,8 +45,16 @@ std::vector<Column> defaultEventColumns(bool withZone);
 // the phases.
 bool isEventColumn(const Column& column);
 
+// A time of day "H:M", alone or after a date, with its minutes in two
+// digits as every time the almanac shows: "3.1.2026 12:04".
+std::string withTwoDigitMinutes(std::string text);
+
+// The window fields the columns show.
+std::vector<std::string_view> columnFields(const std::vector<Column>& columns);
+
 // The text of a column from the fields of a calculated moment.
 std::string columnText(const Column& column, const FieldStore& fields);
+void appendColumnText(const Column& column, const FieldStore& fields, std::string& text);
 std::string_view columnCaption(const Column& column, Language language);
 
 }  // namespace tessaly::almanac

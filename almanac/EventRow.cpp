@@ -1,6 +1,6 @@
 #include "almanac/EventRow.h"
 
-#include <sstream>
+#include <charconv>
 
 namespace tessaly::almanac {
 namespace {
@@ -11,12 +11,19 @@ constexpr ElementName kRowFields[] = {
     "CulmMin(0)",  "ATransit(0)", "CulmHour(1)", "CulmMin(1)", "ATransit(1)",
 };
 
+// The fields of the two phases shown, as the engine's narrowing names them.
+constexpr std::string_view kPhaseFieldNames[] = {"Phase1", "DatePhase1", "Phase2", "DatePhase2"};
+
 // "D.M.YYYY H:M" back to the local time it names.
-date::local_seconds phaseLocalTime(const std::string& text) {
-  std::istringstream in(text);
-  int day = 0, month = 0, year = 0, hour = 0, minute = 0;
-  char dot = 0, colon = 0;
-  in >> day >> dot >> month >> dot >> year >> hour >> colon >> minute;
+date::local_seconds phaseLocalTime(std::string_view text) {
+  int parts[5] = {};
+  const char* p = text.data();
+  const char* const end = p + text.size();
+  for (int& part : parts) {
+    while (p != end && !(*p >= '0' && *p <= '9') && *p != '-') ++p;
+    p = std::from_chars(p, end, part).ptr;
+  }
+  const auto [day, month, year, hour, minute] = parts;
   const date::local_days d{date::year{year} / month / day};
   return d + std::chrono::hours{hour} + std::chrono::minutes{minute};
 }
@@ -39,7 +46,9 @@ PhaseOnDate phaseNamed(const WindowModel& w, const std::string& name) {
 
 std::span<const ElementName> eventRowFields() { return kRowFields; }
 
-std::string PhaseOnDate::time() const { return dateText.substr(dateText.find(' ') + 1); }
+std::span<const std::string_view> eventPhaseFields() { return kPhaseFieldNames; }
+
+std::string PhaseOnDate::time() const { return withTwoDigitMinutes(dateText.substr(dateText.find(' ') + 1)); }
 
 std::optional<std::string> eventRow(RowCalculator& calculator, const Zone& zone, date::local_days day,
                                     std::chrono::seconds timeOfDay, EventRow& row) {
@@ -47,7 +56,8 @@ std::optional<std::string> eventRow(RowCalculator& calculator, const Zone& zone,
   const LocalMoment moment = zone.moment(instant);
   if (auto message = calculator.calculate(moment)) return message;
   const WindowModel& w = calculator.fields();
-  row = EventRow{};
+  // Every field is written anew; the row's store keeps its entries.
+  row.phases.clear();
   for (ElementName field : kRowFields) row.fields.setText(field.text(), w.text(field));
 
   const std::string date = dateText(date::floor<date::days>(moment.local));

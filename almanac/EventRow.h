@@ -17,11 +17,14 @@ namespace tessaly::almanac {
 struct PhaseOnDate {
   std::string name;      // as Phase1 or Phase2 shows it
   std::string dateText;  // as DatePhase1 or DatePhase2 shows it: "D.M.YYYY H:M"
-  std::string time() const;  // "H:M"
+  std::string time() const;  // "H:MM"
 };
 
 // The window fields an event row keeps, in order.
 std::span<const ElementName> eventRowFields();
+// The calculated fields that making an event row reads, besides the day's
+// events: the phases.
+std::span<const std::string_view> eventPhaseFields();
 
 struct EventRow {
   // The date, time and zone fields of the moment calculated and the twelve

@@ -53,6 +53,7 @@ date::sys_seconds MomentRange::momentAt(std::uint64_t index) const {
 }
 
 bool MomentRange::next(LocalMoment& moment) {
+  if (index_ >= endIndex_) return false;
   const date::sys_seconds at = momentAt(index_);
   if (at >= end_) return false;
   ++index_;
@@ -64,6 +65,22 @@ std::uint64_t MomentRange::size() const {
   if (start_ >= end_) return 0;
   if (step_.days) return static_cast<std::uint64_t>((days_ - 1) / (step_.size / std::chrono::days{1})) + 1;
   return static_cast<std::uint64_t>((end_ - start_ - std::chrono::seconds{1}) / step_.size) + 1;
+}
+
+std::uint64_t MomentRange::indexOn(date::local_days day) const {
+  if (day <= first_) return 0;
+  if (step_.days) {
+    const std::int64_t stepDays = step_.size / std::chrono::days{1};
+    return static_cast<std::uint64_t>(((day - first_).count() + stepDays - 1) / stepDays);
+  }
+  const date::sys_seconds at = zone_.instant(day);
+  if (at <= start_) return 0;
+  return static_cast<std::uint64_t>((at - start_ + step_.size - std::chrono::seconds{1}) / step_.size);
+}
+
+void MomentRange::narrow(std::uint64_t begin, std::uint64_t end) {
+  index_ = begin;
+  endIndex_ = end;
 }
 
 }  // namespace tessaly::almanac

@@ -31,6 +31,10 @@ class MomentRange {
   bool next(LocalMoment& moment);
   // How many moments the range holds in all.
   std::uint64_t size() const;
+  // The index of the first moment at or after the start of a local date.
+  std::uint64_t indexOn(date::local_days day) const;
+  // Keeps the moments from index `begin` up to before `end` only.
+  void narrow(std::uint64_t begin, std::uint64_t end);
 
  private:
   date::sys_seconds momentAt(std::uint64_t index) const;
@@ -42,6 +46,7 @@ class MomentRange {
   date::sys_seconds start_, end_;
   std::int64_t days_;
   std::uint64_t index_ = 0;
+  std::uint64_t endIndex_ = UINT64_MAX;
 };
 
 }  // namespace tessaly::almanac

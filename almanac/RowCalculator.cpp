@@ -14,6 +14,7 @@ RowCalculator::RowCalculator(const MainForm& source)
       form_(clock_, message_, exit_),
       riseSetCulm_([this](Engine& e) { riseSetCulm(e); }) {
   setAngleConstants(form_.state());
+  form_.engine().keepMoonSamples(true);
   form_.state().AzimShift = source.state().AzimShift;
   const WindowModel& from = source.model();
   if (languageInForce(from) == Language::English)
@@ -40,27 +41,40 @@ std::optional<std::string> RowCalculator::calculate(const LocalMoment& moment) {
   w.setText("TimeHour", t.hour);
   w.setText("TimeMin", t.minute);
   w.setText("TimeSec", t.second);
-  w.setText("Timezon", moment.zone);
+  // The check rewrote the zone's text as it read it; the field keeps that.
+  const bool placeChecked = moment.zone == checkedZone_;
+  if (!placeChecked) {
+    w.setText("Timezon", moment.zone);
+    ++zoneEntered_;
+  }
   message_.shown.clear();
-  Command2_Click(form_.engine(), message_, riseSetCulm_, zoneHigh_);
+  if (Command2_Click(form_.engine(), message_, riseSetCulm_, placeChecked, zoneHigh_))
+    checkedZone_ = moment.zone;
+  else
+    checkedZone_.reset();
   return message_.first();
 }
 
-RowCalculator::DayKey RowCalculator::dayKey() const {
+void RowCalculator::readOnly(std::span<const std::string_view> fields) {
+  ShownSet shown;
+  for (std::string_view field : fields)
+    if (const std::optional<Shown> f = shownField(field)) shown.set(static_cast<std::size_t>(*f));
+  form_.engine().showOnly(shown);
+}
+
+bool RowCalculator::sameDay() const {
   const ObservationState& s = form_.state();
-  const WindowModel& w = form_.model();
-  DayKey key{s.InDay, s.InMonth, s.InYear, {}, w.topEntry("List1"), w.topEntry("List2"), s.AzimShift};
-  for (std::size_t i = 0; i < key.place.size(); ++i) key.place[i] = w.text(placeFields()[i]);
-  return key;
+  return dayKey_ && dayKey_->day == s.InDay && dayKey_->month == s.InMonth && dayKey_->year == s.InYear &&
+         dayKey_->azimuthShift == s.AzimShift && dayKey_->zoneEntered == zoneEntered_;
 }
 
 // Only RISESETCULM writes the twelve fields of the day's events, so after a
 // calculation for the same day they still show its texts.
 void RowCalculator::riseSetCulm(Engine& engine) {
-  DayKey key = dayKey();
-  if (key == dayKey_) return;
+  if (sameDay()) return;
   engine.RISESETCULM();
-  dayKey_ = std::move(key);
+  const ObservationState& s = form_.state();
+  dayKey_ = DayKey{s.InDay, s.InMonth, s.InYear, s.AzimShift, zoneEntered_};
 }
 
 }  // namespace tessaly::almanac

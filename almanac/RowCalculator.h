@@ -3,9 +3,11 @@
 // Calculate on a window of its own. Moments of one date share the date's
 // rise, set and culminations, which depend on nothing else that changes
 // between them; every row stays what a single Calculate gives.
-#include <array>
+#include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
+#include <string_view>
 
 #include "places/LocalMoment.h"
 #include "window/Calculate.h"
@@ -25,23 +27,27 @@ class RowCalculator {
   // Enters the moment's date, time and zone and presses Calculate. Returns
   // the message of a refused input.
   std::optional<std::string> calculate(const LocalMoment& moment);
+  // Of the fields a calculation writes, only these are written from now on
+  // (all until narrowed); the others keep their last texts.
+  void readOnly(std::span<const std::string_view> fields);
   // The window's fields after the last calculation.
   const WindowModel& fields() const { return form_.model(); }
   Language language() const;
 
  private:
   // Everything RISESETCULM reads: the date (as corrected by Calculate), the
-  // place and zone texts, the two lists and the azimuth reference.
+  // azimuth reference, and the place, zone and lists, which change only
+  // when the zone's text is entered anew.
   struct DayKey {
     double day = 0, month = 0, year = 0;
-    std::array<std::string, 5> place;
-    int eastWest = 0, northSouth = 0;
     std::optional<double> azimuthShift;
-    bool operator==(const DayKey&) const = default;
+    std::uint64_t zoneEntered = 0;
   };
 
   void riseSetCulm(Engine& engine);
-  DayKey dayKey() const;
+  // Whether the date and every input of RISESETCULM are those of the last
+  // day it ran for.
+  bool sameDay() const;
 
   double zoneHigh_;  // the source window's: higher while a named zone is linked
   FixedClock clock_;
@@ -50,6 +56,11 @@ class RowCalculator {
   MainForm form_;
   RiseSetCulm riseSetCulm_;
   std::optional<DayKey> dayKey_;
+  // The zone text of the last calculation that passed every check: the
+  // place fields have not changed since, so a row in that zone needs no
+  // second reading and check of the place.
+  std::optional<std::string> checkedZone_;
+  std::uint64_t zoneEntered_ = 0;  // how often the zone's text was entered
 };
 
 }  // namespace tessaly::almanac

@@ -19,26 +19,36 @@ Table::Table(std::ostream& out, std::vector<std::string> captions, std::vector<s
 }
 
 void Table::header() {
-  line(captions_);
-  out_ << rule_ << '\n';
+  std::string text;
+  lineText(captions_, text);
+  text += rule_;
+  text += '\n';
+  out_.write(text.data(), static_cast<std::streamsize>(text.size()));
   rowsOnPage_ = 0;
 }
 
-void Table::line(const std::vector<std::string>& texts) {
-  std::string text;
+void Table::lineText(const std::vector<std::string>& texts, std::string& text) const {
+  const std::size_t start = text.size();
   for (std::size_t i = 0; i < texts.size(); ++i) {
     if (i) text.append(2, ' ');
     text += texts[i];
     if (i + 1 < texts.size()) text.append(widths_[i] - std::min(widths_[i], displayWidth(texts[i])), ' ');
   }
-  text.erase(text.find_last_not_of(' ') + 1);
-  out_ << text << '\n';
+  const std::size_t last = text.find_last_not_of(' ');
+  text.erase(last == std::string::npos || last < start ? start : last + 1);
+  text += '\n';
+}
+
+void Table::writeLine(const std::string& line) {
+  if (pageRows_ && rowsOnPage_ == pageRows_) header();
+  out_.write(line.data(), static_cast<std::streamsize>(line.size()));
+  ++rowsOnPage_;
 }
 
 void Table::row(const std::vector<std::string>& texts) {
-  if (pageRows_ && rowsOnPage_ == pageRows_) header();
-  line(texts);
-  ++rowsOnPage_;
+  std::string line;
+  lineText(texts, line);
+  writeLine(line);
 }
 
 }  // namespace tessaly::almanac

@@ -15,9 +15,13 @@ class Table {
   Table(std::ostream& out, std::vector<std::string> captions, std::vector<std::size_t> widths,
         std::size_t pageRows);
   void row(const std::vector<std::string>& texts);
+  // A row's line, appended to `text`, line end included.
+  void lineText(const std::vector<std::string>& texts, std::string& text) const;
+  // Writes a line made by lineText, after the header where a page begins.
+  void writeLine(const std::string& line);
+  bool paged() const { return pageRows_ != 0; }
 
  private:
-  void line(const std::vector<std::string>& texts);
   void header();
 
   std::ostream& out_;

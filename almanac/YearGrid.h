@@ -13,7 +13,7 @@ namespace tessaly::almanac {
 using YearOfRows = std::array<std::vector<EventRow>, 12>;
 
 // The rise and set of a date as a cell shows them, each right-aligned in
-// five characters: "  5:3 17:45", "    - 17:45".
+// five characters: " 5:03 17:45", "    - 17:45".
 std::string gridCell(const EventRow& row);
 
 void writeYearGrid(std::ostream& out, int year, const YearOfRows& months, Language language);

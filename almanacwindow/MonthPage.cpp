@@ -25,19 +25,23 @@ std::optional<std::string> monthPage(const MainForm& main, int month, int year, 
   const Zone& zone = linked ? *linked : typed;
   const date::year_month yearMonth = date::year{year} / date::month{static_cast<unsigned>(month)};
   MonthPage result{month, year, calculator.language(), {}, {}, {}, almanac::defaultEventColumns(linked != nullptr)};
-  if (auto message = almanac::eventMonth(calculator, zone, yearMonth, almanac::kEventHour, result.events))
-    return message;
-
   const auto fraction = *almanac::findColumn("frac");
+  std::vector<std::string_view> reads(almanac::eventPhaseFields().begin(), almanac::eventPhaseFields().end());
+  reads.push_back(fraction.parts.front().field.text());
+  calculator.readOnly(reads);
   result.headings = headingsOf(result.columns, result.language);
   result.headings.emplace_back(additionCaption("MidnightFraction", result.language));
-  date::local_days day{yearMonth / 1};
-  for (const almanac::EventRow& row : result.events) {
+  // Each date's two calculations together, so that the second finds the
+  // date's rise and set already worked out.
+  const date::local_days first{yearMonth / 1}, end{(yearMonth + date::months{1}) / 1};
+  for (date::local_days day = first; day < end; day += date::days{1}) {
+    almanac::EventRow row;
+    if (auto message = almanac::eventRow(calculator, zone, day, almanac::kEventHour, row)) return message;
     std::vector<std::string> cells = almanac::eventRowTexts(row, result.columns);
     if (auto message = calculator.calculate(zone.moment(zone.instant(date::local_seconds{day})))) return message;
     cells.push_back(almanac::columnText(fraction, calculator.fields().fields()));
     result.rows.push_back(std::move(cells));
-    day += date::days{1};
+    result.events.push_back(std::move(row));
   }
   page = std::move(result);
   return std::nullopt;

@@ -2,8 +2,8 @@
 
 #include "almanac/RowCalculator.h"
 #include "almanac/YearGrid.h"
-#include "app/CliProgress.h"
 #include "app/CliRowOutput.h"
+#include "app/CliRows.h"
 #include "app/ExitStatus.h"
 
 namespace tessaly::cli {
@@ -26,6 +26,7 @@ struct Run {
   }
 
   std::optional<std::string> grid() const {
+    calculator.readOnly(almanac::eventPhaseFields());
     almanac::YearOfRows months;
     const date::year year = date::year_month_day{plan.first}.year();
     for (unsigned m = 1; m <= 12; ++m)
@@ -35,27 +36,6 @@ struct Run {
     return std::nullopt;
   }
 
-  std::optional<std::string> rows(RowOutput& output) const {
-    if (plan.events) {
-      Progress progress(static_cast<std::uint64_t>((plan.last - plan.first).count() + 1));
-      almanac::EventRow row;
-      for (date::local_days day = plan.first; day <= plan.last && out; day += date::days{1}) {
-        if (auto message = almanac::eventRow(calculator, zone, day, plan.timeOfDay, row)) return message;
-        output.event(row);
-        progress.rowDone();
-      }
-      return std::nullopt;
-    }
-    almanac::MomentRange range(zone, plan.first, plan.last, plan.timeOfDay, plan.step);
-    Progress progress(range.size());
-    LocalMoment moment;
-    while (out && range.next(moment)) {
-      if (auto message = calculator.calculate(moment)) return message;
-      output.moment(calculator.fields());
-      progress.rowDone();
-    }
-    return std::nullopt;
-  }
 };
 
 }  // namespace
@@ -75,8 +55,15 @@ int runAlmanac(const AlmanacPlan& plan, const MainForm& source, CheckedOutput& o
       if (columns.empty())
         columns = plan.events ? almanac::defaultEventColumns(plan.namedZone != nullptr)
                               : almanac::defaultMomentColumns(plan.namedZone != nullptr);
+      // JSON Lines show every field; the other formats their columns'.
+      const std::vector<std::string_view> reads = plan.events              ? std::vector<std::string_view>(
+                                                                                 almanac::eventPhaseFields().begin(),
+                                                                                 almanac::eventPhaseFields().end())
+                                                  : plan.format == Format::Json ? std::vector<std::string_view>()
+                                                                                : almanac::columnFields(columns);
+      if (!reads.empty()) calculator.readOnly(reads);
       const auto rows = rowOutput(plan.format, out, std::move(columns), calculator.language(), terminalPageRows());
-      message = run.rows(*rows);
+      message = writeRows({plan, zone, source, reads}, calculator, *rows, out);
     }
   }
   if (message) {

@@ -93,7 +93,12 @@ int run(const cli::Options& o, const std::optional<cli::AlmanacPlan>& almanac) {
   RecordedMessages messages;
   NoExit exit;
   MainForm form(clock, messages, exit);
-  form.Form_Load();
+  // The almanac's rows never show the rise and set of today that start-up
+  // works out.
+  if (almanac)
+    form.loadSettings();
+  else
+    form.Form_Load();
   // A named zone comes through --tz, saved link and --place included.
   form.linkedZone().unlink();
   form.model().setSelected("Option2", true);
@@ -118,6 +123,9 @@ int run(const cli::Options& o, const std::optional<cli::AlmanacPlan>& almanac) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  // Standard output is written through std::cout only (or write(2) after it
+  // is flushed): it needs no synchronising with C's stdio.
+  std::ios::sync_with_stdio(false);
   try {
     cli::Options options = cli::parseOptions(argc, argv);
     if (options.help) return cli::writeOutput(kProgram, cli::kUsage, std::cerr);

@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "almanac/Columns.h"
 #include "almanac/Utf8Text.h"
 #include "window/CalculateFields.h"
 
@@ -79,7 +80,7 @@ std::string eventJsonLine(const almanac::EventRow& row) {
     j[std::string(field.text())] = sanitizedUtf8(row.fields.text(field.text()));
   nlohmann::ordered_json phases = nlohmann::ordered_json::array();
   for (const almanac::PhaseOnDate& p : row.phases)
-    phases.push_back({{"Phase", sanitizedUtf8(p.name)}, {"DatePhase", sanitizedUtf8(p.dateText)}});
+    phases.push_back({{"Phase", sanitizedUtf8(p.name)}, {"DatePhase", sanitizedUtf8(almanac::withTwoDigitMinutes(p.dateText))}});
   j["phases"] = std::move(phases);
   return j.dump() + "\n";
 }

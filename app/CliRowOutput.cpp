@@ -30,9 +30,16 @@ std::vector<std::string> captions(const std::vector<Column>& columns, Language l
 class TableOutput : public RowOutput {
  public:
   TableOutput(std::ostream& out, std::vector<Column> columns, Language language, std::size_t pageRows)
-      : columns_(std::move(columns)), table_(out, captions(columns_, language), widths(columns_), pageRows) {}
-  void moment(const WindowModel& fields) override { table_.row(momentTexts(columns_, fields)); }
-  void event(const almanac::EventRow& row) override { table_.row(almanac::eventRowTexts(row, columns_)); }
+      : RowOutput(out), columns_(std::move(columns)),
+        table_(out, captions(columns_, language), widths(columns_), pageRows) {}
+  void momentText(const WindowModel& fields, std::string& text) const override {
+    table_.lineText(momentTexts(columns_, fields), text);
+  }
+  void eventText(const almanac::EventRow& row, std::string& text) const override {
+    table_.lineText(almanac::eventRowTexts(row, columns_), text);
+  }
+  void writeRow(const std::string& text) override { table_.writeLine(text); }
+  bool paged() const override { return table_.paged(); }
 
  private:
   static std::vector<std::size_t> widths(const std::vector<Column>& columns) {
@@ -47,27 +54,31 @@ class TableOutput : public RowOutput {
 class CsvOutput : public RowOutput {
  public:
   CsvOutput(std::ostream& out, std::vector<Column> columns, Language language)
-      : out_(out), columns_(std::move(columns)) {
+      : RowOutput(out), columns_(std::move(columns)) {
     almanac::writeCsvRow(out_, captions(columns_, language));
   }
-  void moment(const WindowModel& fields) override { almanac::writeCsvRow(out_, momentTexts(columns_, fields)); }
-  void event(const almanac::EventRow& row) override {
-    almanac::writeCsvRow(out_, almanac::eventRowTexts(row, columns_));
+  void momentText(const WindowModel& fields, std::string& text) const override {
+    for (std::size_t i = 0; i < columns_.size(); ++i) {
+      if (i) text += ',';
+      const std::size_t start = text.size();
+      almanac::appendColumnText(columns_[i], fields.fields(), text);
+      almanac::quoteCsvFieldFrom(text, start);
+    }
+    text += "\r\n";
+  }
+  void eventText(const almanac::EventRow& row, std::string& text) const override {
+    almanac::appendCsvRow(text, almanac::eventRowTexts(row, columns_));
   }
 
  private:
-  std::ostream& out_;
   std::vector<Column> columns_;
 };
 
 class JsonOutput : public RowOutput {
  public:
-  explicit JsonOutput(std::ostream& out) : out_(out) {}
-  void moment(const WindowModel& fields) override { out_ << jsonLine(fields); }
-  void event(const almanac::EventRow& row) override { out_ << eventJsonLine(row); }
-
- private:
-  std::ostream& out_;
+  using RowOutput::RowOutput;
+  void momentText(const WindowModel& fields, std::string& text) const override { text += jsonLine(fields); }
+  void eventText(const almanac::EventRow& row, std::string& text) const override { text += eventJsonLine(row); }
 };
 
 }  // namespace

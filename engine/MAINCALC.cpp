@@ -33,9 +33,9 @@ void Engine::showRightAscension() {
     if (Int(s.RaS + 0.5) != 60) break;
     s.MoonRA += 0.00014;
   }
-  w.setText("RAHour", numberText(s.RaH));
-  w.setText("RAMin", numberText(Int(s.RaM)));
-  w.setText("RASec", numberText(Int(s.RaS + 0.5)));
+  show(Shown::RAHour, s.RaH);
+  show(Shown::RAMin, Int(s.RaM));
+  show(Shown::RASec, Int(s.RaS + 0.5));
 }
 
 void Engine::showDeclination() {
@@ -47,21 +47,21 @@ void Engine::showDeclination() {
     s.MoonDec += 0.00014;
   }
   // The sign stands apart: the degrees are 0 between -1 and 0.
-  w.setText("Label33", s.MoonDec < 0 ? "-" : "");
-  w.setText("DeclGrad", numberText(std::fabs(s.DecD)));
-  w.setText("DeclMin", numberText(Int(s.DecM)));
-  w.setText("DeclSec", numberText(Int(s.DecS + 0.5)));
+  show(Shown::Label33, s.MoonDec < 0 ? "-" : "");
+  show(Shown::DeclGrad, std::fabs(s.DecD));
+  show(Shown::DeclMin, Int(s.DecM));
+  show(Shown::DeclSec, Int(s.DecS + 0.5));
 }
 
 void Engine::showAltitudeAndAzimuth(bool azimuthFormed) {
   s.AzDeg = s.AzDeg + s.azimuthOffset();
   if (s.AzDeg > 360) s.AzDeg -= 360;
   s.ZenDist = 90 - s.AltGeo;
-  w.setText("AltTrue", numberText(CInt(s.AltGeo * 10) / 10));
+  show(Shown::AltTrue, CInt(s.AltGeo * 10) / 10);
   if (observerAtPole() || !azimuthFormed)
-    w.setText("AzimTrue", "- - - - - -");
+    show(Shown::AzimTrue, "- - - - - -");
   else
-    w.setText("AzimTrue", numberText(CInt(s.AzDeg * 10) / 10));
+    show(Shown::AzimTrue, CInt(s.AzDeg * 10) / 10);
 }
 
 void Engine::refraction() {
@@ -79,37 +79,40 @@ void Engine::refraction() {
   s.RefrSec = r;
   s.ZenApp = z - r / 3600;
   s.AppAlt = 90 - s.ZenApp;
-  w.setText("AltApp", s.AppAlt < 0 ? "--------" : numberText(Fix(s.AppAlt * 10 + 0.5) / 10));
+  if (s.AppAlt < 0)
+    show(Shown::AltApp, "--------");
+  else
+    show(Shown::AltApp, Fix(s.AppAlt * 10 + 0.5) / 10);
 }
 
 void Engine::showSizeAndDistance() {
   const double sinPar = std::sin(s.MoonPar * s.Rad);
   s.DiamArc = (2 * (s.MoonPar * 0.272476 * 60)) * (1 + sinPar * std::sin(s.AppAlt * s.Rad));
-  w.setText("LongSun", numberText(Int(s.MoonLon * 10000) / 10000));
-  w.setText("LatLuna", numberText(Int(s.MoonLat * 10000) / 10000));
+  show(Shown::LongSun, Int(s.MoonLon * 10000) / 10000);
+  show(Shown::LatLuna, Int(s.MoonLat * 10000) / 10000);
   s.DistKm = 6378.14 / sinPar;
-  w.setText("Distkm", numberText(Int(s.DistKm)));
-  w.setText("DistPer", numberText(Int(s.DistKm / 384400 * 1000) / 10));
+  show(Shown::Distkm, Int(s.DistKm));
+  show(Shown::DistPer, Int(s.DistKm / 384400 * 1000) / 10);
   for (;;) {
     s.DiamSecs = static_cast<std::int16_t>(CInt((s.DiamArc - Int(s.DiamArc)) * 60));
     if (s.DiamSecs != 60) break;
     s.DiamArc += 0.0084;
   }
-  w.setText("DiamMin", numberText(Int(s.DiamArc)));
-  w.setText("DiamSec", numberText(double(s.DiamSecs)));
+  show(Shown::DiamMin, Int(s.DiamArc));
+  show(Shown::DiamSec, double(s.DiamSecs));
 }
 
 void Engine::MAINCALC() {
   DayOfYear();
   julianDateOfMoment();
-  showJulianDate();
+  const std::string julianDate = showJulianDate();
   julianDateAtLocalMidnight();
   localSiderealTime(s.UTHour);
   showSiderealTime();
   sunFromDate();
-  MoonEcl();
+  moonAtMoment();
   s.IllumPct = (1 - std::cos((s.MoonLon - s.SunLon) * s.Rad)) * 50;
-  w.setText("Fraction", numberText(Int(s.IllumPct * 10 + 0.5) / 10));
+  show(Shown::Fraction, Int(s.IllumPct * 10 + 0.5) / 10);
   showRightAscension();
   showDeclination();
   showAltitudeAndAzimuth(horizon());
@@ -117,8 +120,8 @@ void Engine::MAINCALC() {
   showSizeAndDistance();
   // PhaseMoon without its DayOfYear: the first step above has just run it on
   // the same date, and a second run would leave the same DoyBase and DOY.
-  phasesAndAge();
-  w.setText("Label37", numberText(Int(s.MoonAge * 1000 + 0.5) / 1000));
+  phasesAndAge(julianDate);
+  show(Shown::Label37, Int(s.MoonAge * 1000 + 0.5) / 1000);
 }
 
 }  // namespace tessaly

@@ -8,7 +8,11 @@ std::string MemoryFieldStore::text(std::string_view field) const {
 }
 
 void MemoryFieldStore::setText(std::string_view field, std::string_view text) {
-  texts_.insert_or_assign(std::string(field), std::string(text));
+  // A field written again keeps its entry; only its text is replaced.
+  if (auto it = texts_.find(field); it != texts_.end())
+    it->second.assign(text);
+  else
+    texts_.emplace(field, text);
 }
 
 int MemoryFieldStore::topEntry(std::string_view list) const {

@@ -1,5 +1,6 @@
 // The two principal phases around the moment and the Moon's age.
 #include <cmath>
+#include <iterator>
 
 #include "engine/Engine.h"
 #include "engine/NumberReading.h"
@@ -11,6 +12,11 @@
 
 namespace tessaly {
 namespace {
+
+// The numbers a pass leaves in the record besides PhaseK.
+constexpr double ObservationState::*kPhaseRecord[] = {&ObservationState::PhaseT,     &ObservationState::PhaseJD,
+                                                      &ObservationState::PhaseSunM,  &ObservationState::PhaseMoonM,
+                                                      &ObservationState::PhaseF,     &ObservationState::PhaseRev};
 
 template <std::size_t N>
 double correction(const std::array<PhaseTerm, N>& terms, const ObservationState& s) {
@@ -70,32 +76,55 @@ void Engine::showPhase(int slot, double lunationOffset) {
       s.PhaseJD = s.PhaseJD - 0.0028 + 0.0004 * std::cos(m) - 0.0003 * std::cos(mPrime);
   }
   s.PhaseJD = (s.PhaseJD - 2415018.5) + s.TZone / 24.0;
-  static constexpr std::string_view kDateField[] = {"DatePhase1", "DatePhase2"};
-  static constexpr std::string_view kNameField[] = {"Phase1", "Phase2"};
-  w.setText(kDateField[slot - 1], phaseDateText(s.PhaseJD));
   const PhaseName& name = kPhaseNames[quarter];
-  w.setText(kNameField[slot - 1], w.text("Label25") == "Moon Phases" ? name.english : name.russian);
+  const std::size_t at = 2 * (static_cast<std::size_t>(slot) - 1);
+  phases_->texts[at] = phaseDateText(s.PhaseJD);
+  phases_->texts[at + 1] = phases_->english ? name.english : name.russian;
 }
 
 void Engine::PhaseMoon() {
   DayOfYear();
-  phasesAndAge();
+  phasesAndAge(w.text("JulianDate"));
 }
 
-void Engine::phasesAndAge() {
+// The phases shown change once in days: a pass is kept, with everything it
+// read, and the next pass on the same inputs restores what it left.
+void Engine::phasesAndAge(std::string_view julianDate) {
   s.YearFrac = single(s.InYear + (s.DayUT + s.DoyBase) / 365.25);
   s.LunK = single((s.YearFrac - 1900.0) * 12.3685);
   const double n = Int(s.LunK);
-  s.PhaseK = single(n);
-  PhasePlus();
-  NewFull();
-  s.MoonAge = numberOf(w.text("JulianDate")) - s.PhaseJD;
-  if (s.MoonAge < 0) s.MoonAge += 29.5306;
-
   const double f = s.LunK - n;
   const double first = f < 0.25 ? 0 : f < 0.5 ? 0.25 : f < 0.75 ? 0.5 : 0.75;
-  showPhase(1, first);
-  showPhase(2, first + 0.25);
+  const bool english = w.text("Label25") == "Moon Phases";
+  const PhasePass* kept = phases_ ? &*phases_ : nullptr;
+  if (!kept || kept->lunation != n || kept->first != first || kept->Rad != s.Rad || kept->TZone != s.TZone ||
+      kept->english != english) {
+    if (!phases_) phases_.emplace();
+    PhasePass& p = *phases_;
+    p.lunation = n;
+    p.first = first;
+    p.Rad = s.Rad;
+    p.TZone = s.TZone;
+    p.english = english;
+    s.PhaseK = single(n);
+    PhasePlus();
+    NewFull();
+    p.newMoon = s.PhaseJD;
+    showPhase(1, first);
+    showPhase(2, first + 0.25);
+    p.PhaseK = s.PhaseK;
+    static_assert(std::size(kPhaseRecord) == std::tuple_size_v<decltype(p.record)>);
+    for (std::size_t i = 0; i < p.record.size(); ++i) p.record[i] = s.*kPhaseRecord[i];
+  }
+  const PhasePass& p = *phases_;
+  s.PhaseK = p.PhaseK;
+  for (std::size_t i = 0; i < p.record.size(); ++i) s.*kPhaseRecord[i] = p.record[i];
+  s.MoonAge = numberOf(julianDate) - p.newMoon;
+  if (s.MoonAge < 0) s.MoonAge += 29.5306;
+  show(Shown::DatePhase1, p.texts[0]);
+  show(Shown::Phase1, p.texts[1]);
+  show(Shown::DatePhase2, p.texts[2]);
+  show(Shown::Phase2, p.texts[3]);
 }
 
 }  // namespace tessaly

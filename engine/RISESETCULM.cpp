@@ -124,7 +124,12 @@ void Engine::RISESETCULM() {
     s.JD0Short = ((s.TermB + s.TermC) + s.TermD) + s.InDay - 679005.5;
     s.TCent0 = (s.JD0Short - 15020) / 36525;
     localSiderealTime(u);
-    MoonEcl();
+    // The first hour may be the last one of the date before.
+    if (k == 0)
+      moonAtMoment();
+    else
+      MoonEcl();
+    keepMoonSample(k);
     // A sample whose azimuth cannot be formed (the Moon in the zenith) is
     // left out; the neighbouring samples still bracket the events.
     if (!horizon()) continue;

@@ -15,7 +15,7 @@ void Engine::DayOfYear() {
     s.DoyBase = single(Fix((s.InMonth + 1) * 30.6) - k);
   else
     s.DoyBase = single(Fix((s.InMonth - 1) * k / 2));
-  w.setText("DOY", numberText(s.InDay + s.DoyBase));
+  show(Shown::DOY, s.InDay + s.DoyBase);
 }
 
 void Engine::julianDateOfMoment() {
@@ -34,8 +34,10 @@ void Engine::julianDateOfMoment() {
   s.TCent = (s.JDShort - 15020) / 36525;
 }
 
-void Engine::showJulianDate() {
-  w.setText("JulianDate", numberText(Int(s.JDShort * 100000 + 0.5) / 100000 + 2400000));
+std::string Engine::showJulianDate() {
+  std::string text = numberText(Int(s.JDShort * 100000 + 0.5) / 100000 + 2400000);
+  w.setText("JulianDate", text);
+  return text;
 }
 
 void Engine::julianDateAtLocalMidnight() {
@@ -68,9 +70,9 @@ void Engine::showSiderealTime() {
     if (s.SidSecs != 60) break;
     s.LST += 0.00014;
   }
-  w.setText("SidHour", numberText(Int(s.LST)));
-  w.setText("SidMin", numberText(Int(s.SidMinF)));
-  w.setText("SidSec", numberText(double(s.SidSecs)));
+  show(Shown::SidHour, Int(s.LST));
+  show(Shown::SidMin, Int(s.SidMinF));
+  show(Shown::SidSec, double(s.SidSecs));
 }
 
 }  // namespace tessaly

@@ -22,6 +22,9 @@ class Zone {
   virtual LocalMoment moment(date::sys_seconds instant) const = 0;
   // Every zone text in force from one instant up to another, in order.
   virtual std::vector<std::string> textsBetween(date::sys_seconds from, date::sys_seconds to) const = 0;
+  // The same zone for another thread: a zone may remember what it last
+  // looked up.
+  virtual std::unique_ptr<Zone> copy() const = 0;
 };
 
 // A zone of one offset as typed, never read as a number here: the window's
@@ -32,6 +35,7 @@ class FixedZone : public Zone {
   date::sys_seconds instant(date::local_seconds local) const override;
   LocalMoment moment(date::sys_seconds instant) const override;
   std::vector<std::string> textsBetween(date::sys_seconds, date::sys_seconds) const override { return {text_}; }
+  std::unique_ptr<Zone> copy() const override { return std::make_unique<FixedZone>(text_); }
 
  private:
   std::string text_;
@@ -43,6 +47,7 @@ class NamedZone : public Zone {
   date::sys_seconds instant(date::local_seconds local) const override;
   LocalMoment moment(date::sys_seconds instant) const override;
   std::vector<std::string> textsBetween(date::sys_seconds from, date::sys_seconds to) const override;
+  std::unique_ptr<Zone> copy() const override { return std::make_unique<NamedZone>(zone_); }
 
  private:
   const date::time_zone& zone_;

@@ -3,8 +3,12 @@
 # programs on the same pseudo-random moments and places (dates 1700 to 2100,
 # every zone step, both hemispheres up to the poles, every azimuth reference,
 # both languages), writes one JSON line per moment for each, and compares the
-# two files byte for byte. Prints the number of moments and the first
-# difference, if any; exits 1 on a difference.
+# two files byte for byte. Then runs both on almanac ranges (hourly and
+# daily rows, --events, the year grid; table, CSV and JSON Lines; with and
+# without --tz across the changes of offset) and the new one again on one
+# core only, for ranges long enough to be shared among cores. Prints the
+# number of moments and of ranges and the first difference, if any; exits 1
+# on a difference.
 #   scripts/compare-builds.sh OLD_CLI NEW_CLI [MOMENTS] [OUTPUT_FOLDER]
 # MOMENTS defaults to 20000; the JSON Lines stay in OUTPUT_FOLDER (default: a
 # temporary folder, removed afterwards). OLD_CLI may also name an existing
@@ -60,3 +64,62 @@ else
   diff <(nl -ba "$out/old.jsonl") <(nl -ba "$out/new.jsonl") | head -6
   exit 1
 fi
+
+# Places: a mid-latitude town, the far north, the south with a half-hour
+# zone, a zone of three quarters, with the other azimuth references and
+# Russian captions.
+places=(
+  "--lon 13:24E --lat 52:31N --zone 1"
+  "--lon 116:22E --lat 74:8N --zone 8 --azimuth south-signed"
+  "--lon 138:36E --lat 34:56S --zone 9.5 --lang ru"
+  "--lon 85:19E --lat 27:42N --zone 5.75 --azimuth south"
+)
+ranges=(
+  "--from 1.1.2026 --days 40 --step 1h"
+  "--from 1.1.2026 --days 40 --step 1h --format csv"
+  "--from 1.1.2026 --days 40 --step 1h --format json"
+  "--from 1.1.2026 --days 200 --format csv --fields date,time,jd,age,phase,next,sid,ra,dec,diam,dist,lon,lat,app,az"
+  "--from 1.1.1999 --days 400 --events"
+  "--from 1.1.1999 --days 400 --events --format csv"
+  "--from 1.1.1999 --days 400 --events --format json"
+  "--year 2027 --events --format grid"
+  "--from 20.3.2026 --days 20 --step 1h --tz Europe/Berlin --format csv"
+  "--from 20.10.2026 --days 20 --step 20m --tz Europe/Berlin"
+  "--from 1.1.2026 --days 365 --events --tz Europe/Berlin --format json"
+  "--year 2026 --events --format grid --tz Europe/Berlin"
+)
+# Long enough to be shared among cores.
+long=(
+  "--from 1.1.2020 --days 600 --step 1h --format csv"
+  "--from 1.1.2020 --days 500 --step 1h --tz Europe/Berlin"
+  "--from 1.1.1990 --days 11000 --events --format json"
+  "--from 1.1.2020 --days 400 --step 30m --tz Europe/Berlin --format json"
+)
+compared=0
+same() {  # same LABEL FILE_A FILE_B
+  if ! cmp -s "$2" "$3"; then
+    echo "DIFFERENT ($1):"
+    diff "$2" "$3" | head -6
+    exit 1
+  fi
+  compared=$((compared + 1))
+}
+for place in "${places[@]}"; do
+  for range in "${ranges[@]}" "${long[@]}"; do
+    # shellcheck disable=SC2086
+    "$new" $place $range >"$work/new.txt" 2>&1 || echo "status $?" >>"$work/new.txt"
+    if [ -x "$old" ]; then
+      # shellcheck disable=SC2086
+      "$old" $place $range >"$work/old.txt" 2>&1 || echo "status $?" >>"$work/old.txt"
+      same "old and new: $place $range" "$work/old.txt" "$work/new.txt"
+    fi
+  done
+  for range in "${long[@]}"; do
+    # shellcheck disable=SC2086
+    taskset -c 0 "$new" $place $range >"$work/one.txt" 2>&1 || echo "status $?" >>"$work/one.txt"
+    # shellcheck disable=SC2086
+    "$new" $place $range >"$work/new.txt" 2>&1 || echo "status $?" >>"$work/new.txt"
+    same "one core and all: $place $range" "$work/one.txt" "$work/new.txt"
+  done
+done
+echo "identical: $compared almanac ranges"

@@ -56,13 +56,14 @@ void setUniversalTime(ObservationState& s) {
 }
 
 bool Command2_Click(Engine& engine, MessageSink& messages, double zoneHigh) {
-  return Command2_Click(engine, messages, [](Engine& e) { e.RISESETCULM(); }, zoneHigh);
+  return Command2_Click(engine, messages, [](Engine& e) { e.RISESETCULM(); }, false, zoneHigh);
 }
 
-bool Command2_Click(Engine& engine, MessageSink& messages, const RiseSetCulm& riseSetCulm, double zoneHigh) {
+bool Command2_Click(Engine& engine, MessageSink& messages, const RiseSetCulm& riseSetCulm, bool placeChecked,
+                    double zoneHigh) {
   ObservationState& s = engine.state();
   FieldStore& w = engine.fields();
-  if (!checkLocation(engine, messages, kCalculateLatitudeBound, zoneHigh)) return false;
+  if (!placeChecked && !checkLocation(engine, messages, kCalculateLatitudeBound, zoneHigh)) return false;
 
   bool fits[std::size(kChecks)];
   for (std::size_t i = 0; i < std::size(kChecks); ++i) {

@@ -22,9 +22,12 @@ bool Command2_Click(Engine& engine, MessageSink& messages, double zoneHigh = kTy
 
 // The same, with the day's rise, set and culminations obtained through
 // riseSetCulm in place of RISESETCULM itself: a caller calculating many
-// moments of one date may hand in one that repeats the date's texts.
+// moments of one date may hand in one that repeats the date's texts. With
+// placeChecked the location check is left out: the caller vouches that the
+// place and zone fields are as the last passed check left them, and that the
+// record still holds what that check read.
 using RiseSetCulm = std::function<void(Engine&)>;
-bool Command2_Click(Engine& engine, MessageSink& messages, const RiseSetCulm& riseSetCulm,
+bool Command2_Click(Engine& engine, MessageSink& messages, const RiseSetCulm& riseSetCulm, bool placeChecked,
                     double zoneHigh = kTypedZoneHigh);
 
 }  // namespace tessaly

@@ -41,6 +41,13 @@ void storeFieldsRead(ObservationState& s, const SettingsReading& r) {
 }  // namespace
 
 void MainForm::Form_Load() {
+  loadSettings();
+  setTodayAndUniversalTime(clock_.reading());
+  engine_.RISESETCULM();
+  model_.setTimerEnabled(true);
+}
+
+void MainForm::loadSettings() {
   setAngleConstants(state_);
   const auto path = settingsFilePath();
   // Temporary files of saves killed part-way go now, not at the next save.
@@ -84,9 +91,6 @@ void MainForm::Form_Load() {
     state_.TimerMs = 1000;
     model_.setChecked("me1_2", true);
   }
-  setTodayAndUniversalTime(clock_.reading());
-  engine_.RISESETCULM();
-  model_.setTimerEnabled(true);
 }
 
 }  // namespace tessaly

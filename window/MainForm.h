@@ -42,6 +42,10 @@ class MainForm {
 
   // The window is created: reads the settings file (FormLoad.cpp).
   void Form_Load();
+  // Start-up without today's rise and set and without the ticks: for a
+  // caller that calculates moments of its own.
+  void loadSettings();
+
   // "Save settings" (SaveSettings.cpp).
   void me1_7_Click();
 

@@ -102,11 +102,26 @@ TEST(EventRows, TextsAsPrinted) {
                              {"SetMin", "5"}, {"SAzim", "281.4"}})
     row.fields.setText(field, text);
   row.phases.push_back({"Full Moon", "24.12.2026 3:28"});
+  row.phases.push_back({"1 Quarter", "24.12.2026 23:5"});
   const std::vector<Column> columns = parseColumns("date,rise,riseaz,set,setaz,phases");
-  EXPECT_EQ(eventRowTexts(row, columns),
-            (std::vector<std::string>{"24.12.2026", "-", "-", "9:05", "281.4", "Full Moon 3:28"}));
+  EXPECT_EQ(eventRowTexts(row, columns), (std::vector<std::string>{"24.12.2026", "-", "-", "9:05", "281.4",
+                                                                   "Full Moon 3:28, 1 Quarter 23:05"}));
   row.phases.clear();
   EXPECT_EQ(eventColumnText(row, columns.back()), "-");
+}
+
+// The window's phase texts keep their single-digit minutes; every column
+// showing them pads the minutes as it pads those of rise and set.
+TEST(EventRows, PhaseTimesHaveTwoDigitMinutesInEveryColumn) {
+  MemoryFieldStore window;
+  for (auto [field, text] : {std::pair{"Phase1", "Full Moon"}, {"DatePhase1", "3.1.2026 12:4"},
+                             {"Phase2", "3 Quarter"}, {"DatePhase2", "10.1.2026 17:48"}})
+    window.setText(field, text);
+  EXPECT_EQ(columnText(*findColumn("phase"), window), "Full Moon 3.1.2026 12:04");
+  EXPECT_EQ(columnText(*findColumn("next"), window), "3 Quarter 10.1.2026 17:48");
+  EXPECT_EQ(columnText(*findColumn("DatePhase1"), window), "3.1.2026 12:04");
+  EXPECT_EQ(withTwoDigitMinutes("0:0"), "0:00");
+  EXPECT_EQ(withTwoDigitMinutes("-"), "-");
 }
 
 }  // namespace

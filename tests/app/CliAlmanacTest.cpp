@@ -93,6 +93,20 @@ TEST(CliAlmanac, CsvAndTableCellsAreTheSingleRunsTexts) {
   }
 }
 
+// On 3.1.2026 the full moon comes at 12:04 here: the window's field says
+// "12:4", every output of the almanac "12:04".
+TEST(CliAlmanac, PhaseTimesHaveTwoDigitMinutes) {
+  testing::TempConfigHome home;
+  const auto single = nlohmann::json::parse(runCli(kPlace + "--date 3.1.2026 --time 0:0 --json --lang en").out);
+  EXPECT_EQ(single["DatePhase1"], "3.1.2026 12:4");
+  const std::string day = kPlace + "--from 3.1.2026 --days 1 --lang en ";
+  EXPECT_EQ(lines(runCli(day + "--events --format csv --fields date,phases").out)[1], "3.1.2026,Full Moon 12:04");
+  EXPECT_TRUE(lines(runCli(day + "--events").out)[2].ends_with("Full Moon 12:04"));
+  const auto event = nlohmann::json::parse(runCli(day + "--events --format json").out);
+  EXPECT_EQ(event["phases"][0]["DatePhase"], "3.1.2026 12:04");
+  EXPECT_EQ(lines(runCli(day + "--format csv --fields phase").out)[1], "Full Moon 3.1.2026 12:04");
+}
+
 TEST(CliAlmanac, TheYearGridHasEveryDateOfTheYearInItsMonth) {
   testing::TempConfigHome home;
   const auto run = runCli(kPlace + "--events --format grid --year 2026 --lang ru");
@@ -220,7 +234,10 @@ TEST(CliAlmanac, EveryJsonFieldButTheListsAndTheMessageIsAColumn) {
     }
     const auto rows = lines(run.out);
     ASSERT_EQ(rows.size(), 2u) << key;
-    EXPECT_EQ(rows[1], almanac::csvField(value.get<std::string>())) << key;
+    // A phase's time gets its two-digit minutes as a column, as rise and set do.
+    const std::string text = value.get<std::string>();
+    EXPECT_EQ(rows[1], almanac::csvField(key.starts_with("DatePhase") ? almanac::withTwoDigitMinutes(text) : text))
+        << key;
   }
   EXPECT_EQ(refused, (std::vector<std::string>{"List1", "List2", "message"}));
   std::string help = runCli("--help").out;
