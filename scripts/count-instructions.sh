@@ -51,7 +51,7 @@ perRow() {
     'BEGIN { printf "%-22s %8.0f instructions per row (%d rows)\n", name, (a - b) / n, n }'
 }
 
-sig='(tessaly::Engine&, tessaly::MessageSink&)'
+sig='(tessaly::Engine&, tessaly::MessageSink&, double)'
 mean Calculate Calculate "tessaly::Command2_Click$sig" 'anonymous namespace)::Calculate('
 mean "Tick (15th, 2 passes)" Tick/15 'tessaly::MainForm::Timer1_Timer()' 'anonymous namespace)::Tick('
 mean "Tick (25th, 3 passes)" Tick/25 'tessaly::MainForm::Timer1_Timer()' 'anonymous namespace)::Tick('
