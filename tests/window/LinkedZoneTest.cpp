@@ -92,12 +92,6 @@ TEST(LinkedZone, ATypedMomentTheChecksRefuseKeepsItsMessage) {
   m.setText("TimeHour", "25");
   w.form.Command2_Click();
   EXPECT_EQ(w.messages.first(), "Uncorrect input Hours!");
-  // Unlinked, as by typing into the Timezone box: the typed offset counts.
-  w.form.linkedZone().unlink();
-  m.setText("TimeHour", "12");
-  m.setText("Timezon", "5");
-  w.form.Command2_Click();
-  EXPECT_EQ(m.text("Timezon"), "5");
 }
 
 TEST(LinkedZone, SavedOnASecondLineAndBackAfterARestart) {
