@@ -1,18 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "engine/PhaseDateText.h"
-#include "tests/engine/Moment.h"
 
 namespace tessaly {
-
-// Any caption but the exact English one gives the Russian names.
-TEST(PhaseMoon, NamesAreRussianUnlessTheCaptionIsEnglish) {
-  testing::Moment m(8, 2, 2021, 0, 0);
-  m.fields.setText("Label25", "moon phases");
-  m.engine.MAINCALC();
-  EXPECT_EQ(m["Phase1"], "3 четверть");
-  EXPECT_EQ(m["Phase2"], "Новолуние");
-}
 
 TEST(PhaseDateText, RoundsToTheSecondAndDropsLeadingZeros) {
   const double april15 = 40283;  // 15.4.2010 as days since 30.12.1899

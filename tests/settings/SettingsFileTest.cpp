@@ -50,17 +50,6 @@ TEST(SettingsLine, DocumentedExampleWrittenAndRead) {
   EXPECT_EQ(fields(r.values), fields(kExample));
 }
 
-TEST(SettingsLine, CutShortBeforeFieldTen) {
-  const SettingsReading r = parseSettingsLine("Varnholm, 30  15  0  45  0  0  2  5000 \r\n");
-  EXPECT_EQ(r.fieldsRead, 9);
-  EXPECT_FALSE(r.complete);
-  EXPECT_EQ(r.values.zone, 2);
-  EXPECT_EQ(r.values.timerMs, 5000);  // kept: field 9 was reached
-  EXPECT_FALSE(r.values.azimShift.has_value());
-  // A line break there ends the line: the next line is no continuation.
-  EXPECT_EQ(parseSettingsLine("Varnholm, 30  15  0  45  0  0  2  1000\nAzimuth, 0 \r\n").fieldsRead, 9);
-}
-
 TEST(SettingsLine, TextAfterTheLastFieldIgnored) {
   SettingsReading r =
       parseSettingsLine(std::string(kExampleLine) + "Elsewhere, 1  2  1  3  4  1  5  3000 Азимут, 180 \r\n");
@@ -90,28 +79,30 @@ TEST(SettingsLine, TimerIntervalOutOfRangeReadsAsOneSecond) {
   }
 }
 
-// An offset beyond a full turn is no reference: from 1.8E+307 on, the azimuths
-// showed "INF".
-TEST(SettingsLine, AzimuthOffsetBeyondAFullTurnIsAReadError) {
-  const std::pair<const char*, bool> cases[] = {
-      {"360", true}, {"-360", true}, {"360.01", false}, {"1E+300", false}, {"-1.8E+307", false}};
-  for (const auto& [offset, read] : cases) {
-    const SettingsReading r =
-        parseSettingsLine(std::string("Varnholm, 30  15  0  45  0  0  2  1000 Azimuth, ") + offset + " \r\n");
-    EXPECT_EQ(r.complete, read) << offset;
-    EXPECT_EQ(r.fieldsRead, read ? 11 : 10) << offset;
+// Reading stops at the first field out of its range: an index that does not
+// fit 16 bits, an azimuth offset beyond a full turn (from 1.8E+307 on the
+// azimuths showed "INF"). A line break or the end before field ten leaves
+// the line incomplete; what was read before stays.
+TEST(SettingsLine, ReadingStopsAtTheFirstFieldOutOfRange) {
+  const std::string start = "Varnholm, 30  15  0  45  0  0  2  1000 Azimuth, ";
+  const std::pair<std::string, int> cases[] = {
+      {"Varnholm, 30  15  0  45  0  0  2  5000 \r\n", 9},
+      {"Varnholm, 30  15  0  45  0  0  2  1000\nAzimuth, 0 \r\n", 9},
+      {"Varnholm, 30  15  0  45  0  40000  2  1000 Azimuth, 0 \r\n", 6},
+      {"Varnholm, 30  15 -32768  45  0  32767  2  1000 Azimuth, 0 \r\n", 11},
+      {start + "360 \r\n", 11}, {start + "-360 \r\n", 11}, {start + "360.01 \r\n", 10},
+      {start + "1E+300 \r\n", 10}, {start + "-1.8E+307 \r\n", 10},
+  };
+  for (const auto& [line, fieldsRead] : cases) {
+    const SettingsReading r = parseSettingsLine(line);
+    EXPECT_EQ(r.fieldsRead, fieldsRead) << line;
+    EXPECT_EQ(r.complete, fieldsRead == 11) << line;
   }
-}
-
-// Fields 4 and 7 must fit 16 bits; reading stops at the first that does not.
-TEST(SettingsLine, IndexOutOfRangeIsAReadError) {
-  SettingsReading r = parseSettingsLine("Varnholm, 30  15  0  45  0  40000  2  1000 Azimuth, 0 \r\n");
-  EXPECT_EQ(r.fieldsRead, 6);
-  EXPECT_FALSE(r.complete);
-  EXPECT_EQ(r.values.zone, 0);  // nothing after the error is read
-  r = parseSettingsLine("Varnholm, 30  15 -32768  45  0  32767  2  1000 Azimuth, 0 \r\n");
-  EXPECT_TRUE(r.complete);
-  EXPECT_EQ(r.values.eastWest, -32768);
+  const SettingsReading cut = parseSettingsLine(cases[0].first);
+  EXPECT_EQ(cut.values.timerMs, 5000);
+  EXPECT_FALSE(cut.values.azimShift.has_value());
+  EXPECT_EQ(parseSettingsLine(cases[2].first).values.zone, 0);
+  EXPECT_EQ(parseSettingsLine(cases[3].first).values.eastWest, -32768);
 }
 
 // A town of the box's own maximum, 32,767 characters, once made a line
@@ -125,7 +116,9 @@ TEST(SettingsLine, TextFieldsCutToTheirLongest) {
   EXPECT_TRUE(withoutTextFieldEnds(town) == kept);
   SettingsValues values = kExample;
   values.town = town;
-  EXPECT_EQ(parseSettingsLine(formatSettingsLine(values)).values.town, kept);
+  const SettingsReading restored = parseSettingsLine(formatSettingsLine(values));
+  EXPECT_TRUE(restored.complete);  // every field after the town read as well
+  EXPECT_EQ(restored.values.town, kept);
 
   const std::string clef = "\U0001D11E";  // four bytes
   std::string clefs;

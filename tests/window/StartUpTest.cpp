@@ -161,26 +161,6 @@ TEST(SettingsFaults, TownWithACommaAndALineBreakSavedAndRestarted) {
   EXPECT_EQ(home.readSettings(), saved);  // every other field as it was
 }
 
-// A town of the box's own maximum, 32,767 "Ж", was once saved as a line
-// longer than start-up reads, and the next start lost every setting.
-TEST(SettingsFaults, HugeTownIsCutAndEverySettingRestored) {
-  TempConfigHome home;
-  home.writeSettings(kSaved);
-  std::string town;
-  for (int n = 0; n < 32767; ++n) town += "Ж";
-  {
-    Session s;
-    s.model().setText("Town", town);
-    s.form.me1_7_Click();
-    EXPECT_TRUE(s.messages.shown.empty());
-  }
-  Session s;
-  EXPECT_EQ(s.model().timerInterval(), 3000);
-  EXPECT_TRUE(s.model().checked("me1_13"));
-  const std::string restored = s.model().text("Town");
-  EXPECT_TRUE(restored.size() < 4096 && town.starts_with(restored)) << restored.size();
-}
-
 // A save killed after naming its temporary file leaves it beside the file;
 // the next start removes it once the process that made it has ended.
 TEST(StartUp, RemovesTemporariesOfSavesThatDied) {
@@ -193,15 +173,6 @@ TEST(StartUp, RemovesTemporariesOfSavesThatDied) {
   for (const auto& name : {dead, running}) std::ofstream(home.settingsFile().parent_path() / name) << "x";
   Session s;
   EXPECT_EQ(home.namesInFolder(), std::vector<std::string>{running});
-}
-
-// A plain decimal too small for a double is 0, not an overflow that ends the reading.
-TEST(SettingsFaults, TinyZoneReadsAsZero) {
-  TempConfigHome home;
-  home.writeSettings("Ost, 10  0  1  50  0  1 0." + std::string(400, '0') + "1  3000 Azimuth, 180 \r\n");
-  Session s;
-  EXPECT_EQ(s.model().text("Timezon"), "0");
-  EXPECT_EQ(s.model().timerInterval(), 3000);
 }
 
 }  // namespace
