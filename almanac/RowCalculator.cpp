@@ -9,11 +9,12 @@ namespace {
 
 }  // namespace
 
-RowCalculator::RowCalculator(const MainForm& source)
+RowCalculator::RowCalculator(const MainForm& source) : RowCalculator(source.model(), source.state().AzimShift) {}
+
+RowCalculator::RowCalculator(const WindowModel& from, std::optional<double> azimuthShift)
     : form_(clock_, message_, exit_), riseSetCulm_([this](Engine& e) { riseSetCulm(e); }) {
   setAngleConstants(form_.state());
-  form_.state().AzimShift = source.state().AzimShift;
-  const WindowModel& from = source.model();
+  form_.state().AzimShift = azimuthShift;
   if (languageInForce(from) == Language::English)
     form_.me1_9_Click();
   else

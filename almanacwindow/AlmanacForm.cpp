@@ -22,8 +22,19 @@ MomentInputs without(MomentInputs inputs, std::initializer_list<std::string_view
 
 AlmanacForm::AlmanacForm(MainForm& main, MessageSink& messages) : main_(main), messages_(messages) {}
 
+MomentInputs AlmanacForm::inputs() const {
+  MomentInputs inputs = momentInputsOf(main_);
+  if (main_.model().selected("Option1") || !manualInputs_) return inputs;
+  // The language and the azimuth reference are the ones in force.
+  MomentInputs calculated = *manualInputs_;
+  calculated.azimuthShift = inputs.azimuthShift;
+  calculated.phaseHeading = inputs.phaseHeading;
+  calculated.cancelCaption = inputs.cancelCaption;
+  return calculated;
+}
+
 bool AlmanacForm::take(MessageSink& messages) {
-  const MomentInputs inputs = momentInputsOf(main_);
+  const MomentInputs inputs = this->inputs();
   if (!calculator_.calculate(inputs, messages)) return false;
   const ObservationState& s = calculator_.state();
   // A new date, by Calculate or past midnight in real-time tracking, brings
@@ -40,20 +51,24 @@ bool AlmanacForm::take(MessageSink& messages) {
     dayInputs_ = std::move(dayInputs);
   }
   moment_ = dayMoment(calculator_);
+  cursor_.follow(day_, moment_);
   return fillMonth(messages);
 }
 
 bool AlmanacForm::fillMonth(MessageSink& messages) {
   const ClockReading now = main_.clock().now();
-  today_ = {now.day, now.month, now.year};
-  auto inputs = std::pair{without(momentInputsOf(main_), {"Time", "Date"}),
-                          std::array{month_, year_}};
+  if (const std::array today{now.day, now.month, now.year}; today != today_) {
+    today_ = today;
+    ++tableRevision_;
+  }
+  auto inputs = std::pair{without(this->inputs(), {"Time", "Date"}), std::array{month_, year_}};
   if (monthInputs_ == inputs) return true;
-  if (auto message = monthPage(main_, month_, year_, page_)) {
+  if (auto message = monthPage(calculator_.window(), calculator_.state().AzimShift, month_, year_, page_)) {
     messages.showMessage(*message);
     return false;
   }
   monthInputs_ = std::move(inputs);
+  ++tableRevision_;
   return true;
 }
 
@@ -75,6 +90,11 @@ void AlmanacForm::tabChosen(Tab tab) {
 }
 
 void AlmanacForm::closed() { shown_ = false; }
+
+void AlmanacForm::resultsShown() {
+  if (main_.model().selected("Option2")) manualInputs_ = momentInputsOf(main_);
+  follow();
+}
 
 void AlmanacForm::follow() {
   if (!shown_) return;

@@ -21,6 +21,7 @@ struct MomentInputs {
   int eastWest = 0, northSouth = 0;
   std::optional<double> azimuthShift;
   std::string phaseHeading;  // Label25, which decides the language of the phase names
+  std::string cancelCaption;  // Command1, which decides the language of the rest
   bool operator==(const MomentInputs&) const = default;
 };
 

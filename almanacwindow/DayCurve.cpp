@@ -57,7 +57,7 @@ DayMoment dayMoment(const AlmanacMoment& moment) {
   const ObservationState& s = moment.state();
   const WindowModel& w = moment.window();
   std::string seconds = numberText(s.InSec);
-  if (seconds.size() < 2) seconds.insert(0, "0");
+  if (seconds.size() < 2) seconds = "0" + seconds;
   return {s.InHour + s.InMin / 60 + s.InSec / 3600, s.AltGeo,
           clockText(numberText(s.InHour), numberText(s.InMin)) + ":" + seconds, w.text("AltTrue")};
 }

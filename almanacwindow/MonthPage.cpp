@@ -15,13 +15,18 @@ std::vector<std::string> headingsOf(const std::vector<almanac::Column>& columns,
   return headings;
 }
 
+bool numeric(const std::string& cell) {
+  return cell.find_first_not_of("0123456789.:-+ ") == std::string::npos;
+}
+
 }  // namespace
 
-std::optional<std::string> monthPage(const MainForm& main, int month, int year, MonthPage& page) {
-  almanac::RowCalculator calculator(main);
-  const almanac::FixedZone zone(main.model().text("Timezon"));
+std::optional<std::string> monthPage(const WindowModel& place, std::optional<double> azimuthShift, int month,
+                                     int year, MonthPage& page) {
+  almanac::RowCalculator calculator(place, azimuthShift);
+  const almanac::FixedZone zone(place.text("Timezon"));
   const date::year_month yearMonth = date::year{year} / date::month{static_cast<unsigned>(month)};
-  MonthPage result{month, year, calculator.language(), {}, {}, {}, almanac::defaultEventColumns(false)};
+  MonthPage result{month, year, calculator.language(), {}, {}, {}, almanac::defaultEventColumns(false), {}};
   if (auto message = almanac::eventMonth(calculator, zone, yearMonth, almanac::kEventHour, result.events))
     return message;
 
@@ -36,6 +41,9 @@ std::optional<std::string> monthPage(const MainForm& main, int month, int year, 
     result.rows.push_back(std::move(cells));
     day += date::days{1};
   }
+  result.numeric.assign(result.headings.size(), true);
+  for (const auto& row : result.rows)
+    for (std::size_t c = 0; c < row.size(); ++c) result.numeric[c] = result.numeric[c] && numeric(row[c]);
   page = std::move(result);
   return std::nullopt;
 }

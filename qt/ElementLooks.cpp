@@ -98,9 +98,11 @@ constexpr ElementLook kLooks[] = {
     {.name = "SAzim", .sample = "-000.0", .style = kLarge},
 };
 
+// As the eye reads the window: the time row, the place row, the modes,
+// then the buttons.
 constexpr ElementName kTabOrder[] = {
-    "DateDay", "DateMonth", "DateYear", "TimeHour", "TimeMin", "TimeSec", "LongGrad", "LongMin", "LatGrad",
-    "LatMin",  "Command1",  "Command2", "Timezon",  "Town",    "Option1", "Option2",  "List1",   "List2"};
+    "DateDay", "DateMonth", "DateYear", "TimeHour", "TimeMin", "TimeSec", "Town",    "LongGrad", "LongMin",
+    "List1",   "LatGrad",   "LatMin",   "List2",    "Timezon", "Option1", "Option2", "Command2", "Command1"};
 
 // Each element's row in kLooks, or -1.
 constexpr auto kRowOf = [] {

@@ -147,7 +147,7 @@ class AlmanacWindowTest : public QObject {
     closer.start(10);
     find<QAction>("meMonthTable")->trigger();
     QCOMPARE(seen, QString("Uncorrect input Timezone!"));
-    QVERIFY(!session_->view.findChild<QWidget*>("AlmanacWindow"));
+    QVERIFY(!almanacWindow());
   }
 
   void monthTableIsTheCommandLinesRowsInBothLanguages() {
@@ -191,11 +191,21 @@ class AlmanacWindowTest : public QObject {
   }
 
  private:
+  // In the main window, or in the almanac window, which is a window of
+  // its own.
   template <typename T>
   T* find(const char* name = nullptr) const {
-    T* found = session_->view.findChild<T*>(name ? QString(name) : QString());
-    if (!found) qFatal("no %s in the window", name ? name : "such child");
-    return found;
+    if (T* found = session_->view.findChild<T*>(name ? QString(name) : QString())) return found;
+    if (QWidget* almanac = almanacWindow()) {
+      if (auto* itself = qobject_cast<T*>(almanac); itself && (!name || almanac->objectName() == name)) return itself;
+      if (T* found = almanac->findChild<T*>(name ? QString(name) : QString())) return found;
+    }
+    qFatal("no %s in the windows", name ? name : "such child");
+  }
+  static QWidget* almanacWindow() {
+    for (QWidget* window : QApplication::topLevelWidgets())
+      if (window->objectName() == "AlmanacWindow") return window;
+    return nullptr;
   }
   QString label(const char* name) const { return find<QLabel>(name)->text(); }
   void chooseManual() const { session_->form.model().setSelected("Option2", true); }
