@@ -1,8 +1,10 @@
 #include "almanacwindow/AlmanacForm.h"
 
+#include <algorithm>
 #include <fstream>
 
 #include "window/Calculate.h"
+#include "window/CalculateFields.h"
 #include "window/CaptionsAdditions.h"
 #include "window/Headless.h"
 
@@ -10,11 +12,12 @@ namespace tessaly {
 namespace {
 
 // The day's curve depends on everything but the time of day, the month's
-// table on everything but the date and time.
-MomentInputs without(MomentInputs inputs, std::initializer_list<std::string_view> prefixes) {
+// table on everything but the date and time. (The zone, Timezon, is neither.)
+constexpr ElementName kTimeOfDay[] = {"TimeHour", "TimeMin", "TimeSec"};
+
+MomentInputs without(MomentInputs inputs, std::span<const ElementName> fields) {
   for (auto& [field, text] : inputs.texts)
-    for (std::string_view prefix : prefixes)
-      if (field.text().starts_with(prefix)) text.clear();
+    if (std::ranges::find(fields, field) != fields.end()) text.clear();
   return inputs;
 }
 
@@ -45,7 +48,7 @@ bool AlmanacForm::take(MessageSink& messages) {
     month_ = static_cast<int>(s.InMonth);
     year_ = static_cast<int>(s.InYear);
   }
-  MomentInputs dayInputs = without(inputs, {"Time"});
+  MomentInputs dayInputs = without(inputs, kTimeOfDay);
   if (dayInputs_ != dayInputs) {
     day_ = dayCurve(calculator_);
     dayInputs_ = std::move(dayInputs);
@@ -61,7 +64,7 @@ bool AlmanacForm::fillMonth(MessageSink& messages) {
     today_ = today;
     ++tableRevision_;
   }
-  auto inputs = std::pair{without(this->inputs(), {"Time", "Date"}), std::array{month_, year_}};
+  auto inputs = std::pair{without(this->inputs(), dateAndTimeFields()), std::array{month_, year_}};
   if (monthInputs_ == inputs) return true;
   if (auto message = monthPage(calculator_.window(), calculator_.state().AzimShift, month_, year_, page_)) {
     messages.showMessage(*message);
