@@ -206,11 +206,23 @@ void AlmanacWindow::fitToTable(bool exactly) {
   table_->resizeColumnsToContents();
   const int columns = table_->horizontalHeader()->length() + table_->verticalScrollBar()->sizeHint().width() +
                       2 * table_->frameWidth();
-  const int room = onScreen(*this).width - (frameGeometry().width() - width()) - (width() - table_->width());
-  table_->setMinimumWidth(std::min(columns, std::max(room, 0)));
-  const int wanted = minimumSizeHint().width();
+  // The least width of the window with the table at a width: the layouts
+  // between them keep their sizes until told.
+  const auto windowWidthWith = [this](int tableWidth) {
+    table_->setMinimumWidth(tableWidth);
+    for (QWidget* w = table_; w != this; w = w->parentWidget()) {
+      if (w->layout()) w->layout()->invalidate();
+      w->updateGeometry();
+    }
+    layout()->activate();
+    return minimumSizeHint().width();
+  };
+  const Box screen = onScreen(*this);
+  const int frame = frameGeometry().width() - width();
+  int wanted = windowWidthWith(columns);
+  if (const int over = wanted + frame - screen.width; over > 0) wanted = windowWidthWith(std::max(columns - over, 0));
   const int line = fontMetrics().height();
-  if (!isVisible()) resize(wanted, std::min(line * 36, onScreen(*this).height));
+  if (!isVisible()) resize(wanted, std::min(line * 36, screen.height - (frameGeometry().height() - height())));
   else if (exactly || width() < wanted) resize(wanted, height());
 }
 
