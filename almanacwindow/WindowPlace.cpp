@@ -5,11 +5,15 @@
 namespace tessaly {
 namespace {
 
-// Inside the screen; a window larger than the screen keeps its top left
-// corner on it, where its title bar can be taken.
 int within(int at, int size, int first, int length) { return std::max(first, std::min(at, first + length - size)); }
 
 }  // namespace
+
+Box insideScreen(Box window, const Box& screen) {
+  window.x = within(window.x, window.width, screen.x, screen.width);
+  window.y = within(window.y, window.height, screen.y, screen.height);
+  return window;
+}
 
 Box besideMainWindow(const Box& main, int width, int height, const Box& screen) {
   const int roomRight = screen.right() - main.right();
@@ -19,9 +23,7 @@ Box besideMainWindow(const Box& main, int width, int height, const Box& screen) 
     place.x = main.right();
   else
     place.y = main.bottom();
-  place.x = within(place.x, width, screen.x, screen.width);
-  place.y = within(place.y, height, screen.y, screen.height);
-  return place;
+  return insideScreen(place, screen);
 }
 
 }  // namespace tessaly

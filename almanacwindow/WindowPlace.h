@@ -10,6 +10,11 @@ struct Box {
   bool operator==(const Box&) const = default;
 };
 
+// The window moved as far as needed to lie inside the screen; one larger
+// than the screen keeps its top left corner on it, where its title bar can
+// be taken.
+Box insideScreen(Box window, const Box& screen);
+
 // A window of the given size (frame included) beside the main window's
 // frame: to its right, else below it, else on the side with the most
 // room, moved as far as needed to lie inside the screen.

@@ -224,6 +224,12 @@ void AlmanacWindow::fitToTable(bool exactly) {
   const int line = fontMetrics().height();
   if (!isVisible()) resize(wanted, std::min(line * 36, screen.height - (frameGeometry().height() - height())));
   else if (exactly || width() < wanted) resize(wanted, height());
+  // Grown, it stays inside the screen.
+  if (placed_) {
+    const QRect outer = frameGeometry();
+    const Box inside = insideScreen(boxOf(outer), screen);
+    if (inside.x != outer.x() || inside.y != outer.y()) move(inside.x, inside.y);
+  }
 }
 
 void AlmanacWindow::chooseExportFile() {

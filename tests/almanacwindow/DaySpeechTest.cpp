@@ -65,6 +65,8 @@ TEST(WindowPlaceTest, RightElseBelowElseTheSideWithMoreRoomAlwaysOnScreen) {
   EXPECT_EQ(besideMainWindow({0, 0, 1200, 900}, 900, 700, screen), (Box{1020, 0, 900, 700}));
   // Larger than the screen: its top left corner stays on it.
   EXPECT_EQ(besideMainWindow({0, 0, 700, 800}, 2500, 700, screen), (Box{0, 0, 2500, 700}));
+  // Grown beyond the screen's edge, moved back in.
+  EXPECT_EQ(insideScreen({1500, 900, 600, 300}, screen), (Box{1320, 780, 600, 300}));
   // A screen that does not start at 0.
   EXPECT_EQ(besideMainWindow({1920, 0, 700, 800}, 900, 700, {1920, 0, 1920, 1080}), (Box{2620, 0, 900, 700}));
 }
