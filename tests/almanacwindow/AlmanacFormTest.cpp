@@ -9,6 +9,15 @@
 namespace tessaly {
 namespace {
 
+// The almanac told of each result, as the window wires it.
+struct Follower : MainForm::ResultsListener {
+  MainForm& form;
+  AlmanacForm& almanac;
+  Follower(MainForm& f, AlmanacForm& a) : form(f), almanac(a) { form.addResultsListener(*this); }
+  ~Follower() { form.removeResultsListener(*this); }
+  void resultsShown() override { almanac.resultsShown(); }
+};
+
 class AlmanacFormTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -65,13 +74,7 @@ TEST_F(AlmanacFormTest, ARefusedCalculateWhileOpenKeepsTheLastMoment) {
 }
 
 TEST_F(AlmanacFormTest, FollowsTheTicksOfRealTimeTracking) {
-  // As the window wires it.
-  struct Follower : MainForm::ResultsListener {
-    AlmanacForm& almanac;
-    explicit Follower(AlmanacForm& a) : almanac(a) {}
-    void resultsShown() override { almanac.follow(); }
-  } follower(almanac);
-  f.form.addResultsListener(follower);
+  Follower follower(f.form, almanac);
   almanac.dayChartChosen();
   model().setSelected("Option1", true);
   // Past midnight into a new month the month comes along; the Qt window's
@@ -86,12 +89,7 @@ TEST_F(AlmanacFormTest, FollowsTheTicksOfRealTimeTracking) {
 // The table is rebuilt only when what it shows changes: not on a tick
 // within the day, but on a new today, place, zone or language.
 TEST_F(AlmanacFormTest, TheTableChangesOnlyWithWhatItShows) {
-  struct Follower : MainForm::ResultsListener {
-    AlmanacForm& almanac;
-    explicit Follower(AlmanacForm& a) : almanac(a) {}
-    void resultsShown() override { almanac.resultsShown(); }
-  } follower(almanac);
-  f.form.addResultsListener(follower);
+  Follower follower(f.form, almanac);
   almanac.monthTableChosen();
   model().setSelected("Option1", true);
   unsigned revision = almanac.tableRevision();
@@ -116,7 +114,6 @@ TEST_F(AlmanacFormTest, TheTableChangesOnlyWithWhatItShows) {
   almanac.follow();
   EXPECT_NE(almanac.tableRevision(), revision);
   EXPECT_EQ(almanac.page().headings.front(), "Дата");
-  f.form.removeResultsListener(follower);
 }
 
 // In manual mode the almanac shows the last Calculate, not texts typed
