@@ -10,13 +10,13 @@ namespace {
 }  // namespace
 
 RowCalculator::RowCalculator(const MainForm& source)
-    : zoneHigh_(source.linkedZone().zoneHigh()),
-      form_(clock_, message_, exit_),
-      riseSetCulm_([this](Engine& e) { riseSetCulm(e); }) {
+    : RowCalculator(source.model(), source.state().AzimShift, source.linkedZone().zoneHigh()) {}
+
+RowCalculator::RowCalculator(const WindowModel& from, std::optional<double> azimuthShift, double zoneHigh)
+    : zoneHigh_(zoneHigh), form_(clock_, message_, exit_), riseSetCulm_([this](Engine& e) { riseSetCulm(e); }) {
   setAngleConstants(form_.state());
   form_.engine().keepMoonSamples(true);
-  form_.state().AzimShift = source.state().AzimShift;
-  const WindowModel& from = source.model();
+  form_.state().AzimShift = azimuthShift;
   if (languageInForce(from) == Language::English)
     form_.me1_9_Click();
   else

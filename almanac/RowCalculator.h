@@ -21,6 +21,8 @@ class RowCalculator {
   // Takes the place, zone, language and azimuth reference that the source
   // window holds; the source itself is left alone.
   explicit RowCalculator(const MainForm& source);
+  // The same from a window's texts and an azimuth reference of their own.
+  RowCalculator(const WindowModel& source, std::optional<double> azimuthShift, double zoneHigh);
   RowCalculator(const RowCalculator&) = delete;
   RowCalculator& operator=(const RowCalculator&) = delete;
 

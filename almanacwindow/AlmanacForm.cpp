@@ -1,8 +1,11 @@
 #include "almanacwindow/AlmanacForm.h"
 
+#include <algorithm>
 #include <fstream>
+#include <memory>
 
 #include "window/Calculate.h"
+#include "window/CalculateFields.h"
 #include "window/CaptionsAdditions.h"
 #include "window/Headless.h"
 
@@ -10,11 +13,12 @@ namespace tessaly {
 namespace {
 
 // The day's curve depends on everything but the time of day, the month's
-// table on everything but the date and time.
-MomentInputs without(MomentInputs inputs, std::initializer_list<std::string_view> prefixes) {
+// table on everything but the date and time. (The zone, Timezon, is neither.)
+constexpr ElementName kTimeOfDay[] = {"TimeHour", "TimeMin", "TimeSec"};
+
+MomentInputs without(MomentInputs inputs, std::span<const ElementName> fields) {
   for (auto& [field, text] : inputs.texts)
-    for (std::string_view prefix : prefixes)
-      if (field.text().starts_with(prefix)) text.clear();
+    if (std::ranges::find(fields, field) != fields.end()) text.clear();
   return inputs;
 }
 
@@ -22,8 +26,19 @@ MomentInputs without(MomentInputs inputs, std::initializer_list<std::string_view
 
 AlmanacForm::AlmanacForm(MainForm& main, MessageSink& messages) : main_(main), messages_(messages) {}
 
+MomentInputs AlmanacForm::inputs() const {
+  MomentInputs inputs = momentInputsOf(main_);
+  if (main_.model().selected("Option1") || !manualInputs_) return inputs;
+  // The language and the azimuth reference are the ones in force.
+  MomentInputs calculated = *manualInputs_;
+  calculated.azimuthShift = inputs.azimuthShift;
+  calculated.phaseHeading = inputs.phaseHeading;
+  calculated.cancelCaption = inputs.cancelCaption;
+  return calculated;
+}
+
 bool AlmanacForm::take(MessageSink& messages) {
-  const MomentInputs inputs = momentInputsOf(main_);
+  const MomentInputs inputs = this->inputs();
   if (!calculator_.calculate(inputs, messages)) return false;
   const ObservationState& s = calculator_.state();
   // A new date, by Calculate or past midnight in real-time tracking, brings
@@ -34,26 +49,34 @@ bool AlmanacForm::take(MessageSink& messages) {
     month_ = static_cast<int>(s.InMonth);
     year_ = static_cast<int>(s.InYear);
   }
-  MomentInputs dayInputs = without(inputs, {"Time"});
+  MomentInputs dayInputs = without(inputs, kTimeOfDay);
   if (dayInputs_ != dayInputs) {
     day_ = dayCurve(calculator_);
     dayInputs_ = std::move(dayInputs);
   }
   moment_ = dayMoment(calculator_);
+  cursor_.follow(day_, moment_);
   return fillMonth(messages);
 }
 
 bool AlmanacForm::fillMonth(MessageSink& messages) {
   const ClockReading now = main_.clock().now();
-  today_ = {now.day, now.month, now.year};
-  auto inputs = std::pair{without(momentInputsOf(main_), {"Time", "Date"}),
-                          std::array{month_, year_}};
+  if (const std::array today{now.day, now.month, now.year}; today != today_) {
+    today_ = today;
+    ++tableRevision_;
+  }
+  auto inputs = std::pair{without(this->inputs(), dateAndTimeFields()), std::array{month_, year_}};
   if (monthInputs_ == inputs) return true;
-  if (auto message = monthPage(main_, month_, year_, page_)) {
+  // A linked zone gives each date its own offset, whatever the box shows.
+  const std::string& zoneName = inputs.first.linkedZone;
+  const std::unique_ptr<Zone> linked = zoneName.empty() ? nullptr : findNamedZone(zoneName);
+  if (auto message =
+          monthPage(calculator_.window(), calculator_.state().AzimShift, linked.get(), month_, year_, page_)) {
     messages.showMessage(*message);
     return false;
   }
   monthInputs_ = std::move(inputs);
+  ++tableRevision_;
   return true;
 }
 
@@ -75,6 +98,11 @@ void AlmanacForm::tabChosen(Tab tab) {
 }
 
 void AlmanacForm::closed() { shown_ = false; }
+
+void AlmanacForm::resultsShown() {
+  if (main_.model().selected("Option2")) manualInputs_ = momentInputsOf(main_);
+  follow();
+}
 
 void AlmanacForm::follow() {
   if (!shown_) return;

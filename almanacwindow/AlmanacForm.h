@@ -9,6 +9,7 @@
 
 #include "almanacwindow/AlmanacMoment.h"
 #include "almanacwindow/DayCurve.h"
+#include "almanacwindow/DaySpeech.h"
 #include "almanacwindow/MonthPage.h"
 #include "window/CaptionsAdditions.h"
 #include "window/MainForm.h"
@@ -30,8 +31,11 @@ class AlmanacForm {
   void tabChosen(Tab tab);
   void closed();
 
-  // After each result of the main window. Quiet: a refused input keeps the
-  // last moment that was accepted.
+  // After each result of the main window: in manual mode that result's
+  // inputs are the ones followed, not texts typed since. Quiet: a refused
+  // input keeps the last moment that was accepted.
+  void resultsShown();
+  // After a change of language.
   void follow();
 
   bool shown() const { return shown_; }
@@ -40,8 +44,13 @@ class AlmanacForm {
 
   const DayCurve& day() const { return day_; }
   const DayMoment& moment() const { return moment_; }
+  const DayCursor& cursor() const { return cursor_; }
+  void moveCursor(DayCursor::Step step) { cursor_.move(step, day_); }
 
   const MonthPage& page() const { return page_; }
+  // Counts the changes of what the month table shows (its cells, headings
+  // or today's row), so that the table is rebuilt only when it must be.
+  unsigned tableRevision() const { return tableRevision_; }
   // Row of today's date in the month shown, when the month holds it.
   std::optional<std::size_t> todayRow() const;
   // Writes the month's CSV; false when the file could not be written.
@@ -57,6 +66,7 @@ class AlmanacForm {
 
  private:
   void open(Tab tab);
+  MomentInputs inputs() const;
   bool take(MessageSink& messages);
   bool fillMonth(MessageSink& messages);
   void changed() const {
@@ -65,14 +75,18 @@ class AlmanacForm {
 
   MainForm& main_;
   MessageSink& messages_;
+  // The inputs of the last result in manual mode.
+  std::optional<MomentInputs> manualInputs_;
   AlmanacMoment calculator_;
   std::optional<MomentInputs> dayInputs_;
   std::optional<std::pair<MomentInputs, std::array<int, 2>>> monthInputs_;
   MonthPage page_;
   DayCurve day_;
   DayMoment moment_{};
+  DayCursor cursor_;
   std::array<double, 3> date_{};
   std::array<int, 3> today_{};
+  unsigned tableRevision_ = 0;
   bool shown_ = false;
   Tab tab_ = Tab::Month;
   int month_ = 1, year_ = 2000;

@@ -24,6 +24,7 @@ MomentInputs momentInputsOf(const MainForm& main) {
   inputs.azimuthShift = state.AzimShift;
   inputs.phaseHeading = window.text("Label25");
   inputs.linkedZone = main.linkedZone().name();
+  inputs.cancelCaption = window.text("Command1");
   return inputs;
 }
 
@@ -34,6 +35,7 @@ bool AlmanacMoment::calculate(const MomentInputs& inputs, MessageSink& messages)
   window_.selectEntry("List1", inputs.eastWest);
   window_.selectEntry("List2", inputs.northSouth);
   window_.setText("Label25", inputs.phaseHeading);
+  window_.setText("Command1", inputs.cancelCaption);
   state_.AzimShift = inputs.azimuthShift;
   return Command2_Click(engine_, messages, inputs.linkedZone.empty() ? kTypedZoneHigh : kNamedZoneHigh);
 }

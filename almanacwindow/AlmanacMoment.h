@@ -22,6 +22,7 @@ struct MomentInputs {
   std::optional<double> azimuthShift;
   std::string phaseHeading;  // Label25, which decides the language of the phase names
   std::string linkedZone;    // the month follows a linked zone's offsets
+  std::string cancelCaption;  // Command1, which decides the language of the rest
   bool operator==(const MomentInputs&) const = default;
 };
 

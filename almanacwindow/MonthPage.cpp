@@ -15,16 +15,20 @@ std::vector<std::string> headingsOf(const std::vector<almanac::Column>& columns,
   return headings;
 }
 
+bool numeric(const std::string& cell) {
+  return cell.find_first_not_of("0123456789.:-+ ") == std::string::npos;
+}
+
 }  // namespace
 
-std::optional<std::string> monthPage(const MainForm& main, int month, int year, MonthPage& page) {
-  almanac::RowCalculator calculator(main);
+std::optional<std::string> monthPage(const WindowModel& place, std::optional<double> azimuthShift, const Zone* linked,
+                                     int month, int year, MonthPage& page) {
+  almanac::RowCalculator calculator(place, azimuthShift, linked ? kNamedZoneHigh : kTypedZoneHigh);
   // A linked zone gives each date the offset in force then, as --tz does.
-  const FixedZone typed(main.model().text("Timezon"));
-  const Zone* linked = main.linkedZone().zone();
+  const FixedZone typed(place.text("Timezon"));
   const Zone& zone = linked ? *linked : typed;
   const date::year_month yearMonth = date::year{year} / date::month{static_cast<unsigned>(month)};
-  MonthPage result{month, year, calculator.language(), {}, {}, {}, almanac::defaultEventColumns(linked != nullptr)};
+  MonthPage result{month, year, calculator.language(), {}, {}, {}, almanac::defaultEventColumns(linked != nullptr), {}};
   const auto fraction = *almanac::findColumn("frac");
   std::vector<std::string_view> reads(almanac::eventPhaseFields().begin(), almanac::eventPhaseFields().end());
   reads.push_back(fraction.parts.front().field.text());
@@ -43,6 +47,9 @@ std::optional<std::string> monthPage(const MainForm& main, int month, int year, 
     result.rows.push_back(std::move(cells));
     result.events.push_back(std::move(row));
   }
+  result.numeric.assign(result.headings.size(), true);
+  for (const auto& row : result.rows)
+    for (std::size_t c = 0; c < row.size(); ++c) result.numeric[c] = result.numeric[c] && numeric(row[c]);
   page = std::move(result);
   return std::nullopt;
 }

@@ -18,11 +18,15 @@ struct MonthPage {
   std::vector<std::vector<std::string>> rows;  // the event columns, then the fraction
   std::vector<almanac::EventRow> events;       // what the CSV is written from
   std::vector<almanac::Column> columns;        // the command line's event columns
+  // Columns of numbers, times and dates, which line up on the right.
+  std::vector<bool> numeric;
 };
 
-// The month in the place, zone, language and azimuth reference the main
-// window holds. Returns the message of a refused input.
-std::optional<std::string> monthPage(const MainForm& main, int month, int year, MonthPage& page);
+// The month in the place, zone and language a window holds, in an azimuth
+// reference; with a linked zone, each date in the offset in force then.
+// Returns the message of a refused input.
+std::optional<std::string> monthPage(const WindowModel& place, std::optional<double> azimuthShift, const Zone* linked,
+                                     int month, int year, MonthPage& page);
 
 // Exactly what `tessaly-cli --events --format csv` writes for the month.
 std::string monthCsv(const MonthPage& page);

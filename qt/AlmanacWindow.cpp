@@ -12,10 +12,14 @@
 #include <QPushButton>
 #include <QScopedValueRollback>
 #include <QShortcut>
+#include <QScreen>
+#include <QScrollBar>
+#include <QStyleOptionComboBox>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "almanacwindow/WindowPlace.h"
 #include "qt/DayChart.h"
 #include "qt/QtText.h"
 #include "window/Calculate.h"
@@ -27,10 +31,39 @@ namespace {
 // Buttons named after their captions.
 constexpr std::string_view kButtons[] = {"PreviousMonth", "NextMonth", "ExportCsv", "CopyTable"};
 
+// A month box whose calendar opens from the keyboard too, with Alt+Down or
+// F4 as a drop-down list opens: the keys press its arrow.
+class MonthBox : public QDateEdit {
+ public:
+  using QDateEdit::QDateEdit;
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override {
+    const bool open = event->key() == Qt::Key_F4 ||
+                      ((event->key() == Qt::Key_Down || event->key() == Qt::Key_Up) &&
+                       event->modifiers().testFlag(Qt::AltModifier));
+    if (!open || !calendarPopup()) return QDateEdit::keyPressEvent(event);
+    QStyleOptionComboBox option;
+    option.initFrom(this);
+    option.editable = true;
+    const QPointF arrow =
+        style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxArrow, this).center();
+    QMouseEvent press(QEvent::MouseButtonPress, arrow, mapToGlobal(arrow), Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    mousePressEvent(&press);
+  }
+};
+
+Box boxOf(const QRect& rect) { return {rect.x(), rect.y(), rect.width(), rect.height()}; }
+
+Box onScreen(const QWidget& window) {
+  const QScreen* screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
+  return boxOf(screen->availableGeometry());
+}
+
 }  // namespace
 
-AlmanacWindow::AlmanacWindow(AlmanacForm& almanac, QWidget* parent)
-    : QWidget(parent, Qt::Window), almanac_(almanac) {
+AlmanacWindow::AlmanacWindow(AlmanacForm& almanac) : QWidget(nullptr, Qt::Window), almanac_(almanac) {
   setObjectName("AlmanacWindow");
   tabs_ = new QTabWidget(this);
   tabs_->addTab(monthPage(), QString());
@@ -44,8 +77,6 @@ AlmanacWindow::AlmanacWindow(AlmanacForm& almanac, QWidget* parent)
   connect(escape, &QShortcut::activated, this, &QWidget::close);
   auto* outer = new QVBoxLayout(this);
   outer->addWidget(tabs_);
-  const int line = fontMetrics().height();
-  resize(line * 74, line * 36);
   setCaptions();
 }
 
@@ -56,15 +87,21 @@ QWidget* AlmanacWindow::monthPage() {
   auto* exportCsv = new QPushButton(page);
   auto* copy = new QPushButton(page);
   pickerLabel_ = new QLabel(page);
-  picker_ = new QDateEdit(page);
+  picker_ = new MonthBox(page);
   picker_->setObjectName("MonthPicker");
   picker_->setDisplayFormat("MM.yyyy");
   picker_->setCalendarPopup(true);
+  // A month typed takes effect when it is whole: on Enter or on leaving
+  // the box, never half-typed.
+  picker_->setKeyboardTracking(false);
   picker_->setDateRange(QDate(kFirstYear, 1, 1), QDate(kLastYear, 12, 31));
   pickerLabel_->setBuddy(picker_);
   connect(picker_, &QDateEdit::dateChanged, this, [this](QDate date) {
     if (!showing_) almanac_.showMonth(date.month(), date.year());
   });
+  // Text left in the box that did not make a month gives way to the month
+  // shown.
+  connect(picker_, &QDateEdit::editingFinished, this, [this] { showForm(); });
   connect(previous, &QPushButton::clicked, this, [this] { almanac_.previousMonth(); });
   connect(next, &QPushButton::clicked, this, [this] { almanac_.nextMonth(); });
   connect(exportCsv, &QPushButton::clicked, this, [this] { chooseExportFile(); });
@@ -73,6 +110,8 @@ QWidget* AlmanacWindow::monthPage() {
   table_ = new QTableWidget(page);
   table_->setObjectName("MonthTable");
   table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  // Tab leaves the table for the next control; arrows move within it.
+  table_->setTabKeyNavigation(false);
   table_->verticalHeader()->hide();
   table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() * 3 / 2);
 
@@ -87,6 +126,9 @@ QWidget* AlmanacWindow::monthPage() {
   navigation->addStretch();
   navigation->addWidget(exportCsv);
   navigation->addWidget(copy);
+  // As the eye reads the row, then the table.
+  QWidget* order[] = {previous, picker_, next, exportCsv, copy, table_};
+  for (std::size_t n = 1; n < std::size(order); ++n) setTabOrder(order[n - 1], order[n]);
   auto* layout = new QVBoxLayout(page);
   layout->addLayout(navigation);
   layout->addWidget(table_);
@@ -106,32 +148,88 @@ void AlmanacWindow::setCaptions() {
   pickerLabel_->setText(caption("MonthPicker"));
   chart_->setAccessibleName(caption("DayChart"));
   table_->setAccessibleName(caption("MonthTable"));
-  chart_->update();
+  chart_->showDay();
 }
 
 void AlmanacWindow::showMonth() {
-  picker_->setDate(QDate(almanac_.year(), almanac_.month(), 1));
+  // Not while the user types a month into the box.
+  if (!picker_->hasFocus()) picker_->setDate(QDate(almanac_.year(), almanac_.month(), 1));
+  if (tableRevision_ == almanac_.tableRevision()) return;
+  tableRevision_ = almanac_.tableRevision();
+  fillTable();
+  // A new language brings headings of other widths: the window takes the
+  // width of the table again. Otherwise it only grows, keeping a width the
+  // user gave it.
+  const bool newLanguage = languageShown_ != almanac_.page().language;
+  languageShown_ = almanac_.page().language;
+  fitToTable(newLanguage);
+}
+
+// The cells are rewritten in place, so that the current cell, the
+// selection and what a screen reader holds stay across the refreshes.
+void AlmanacWindow::fillTable() {
   const MonthPage& page = almanac_.page();
-  table_->clear();
   table_->setColumnCount(static_cast<int>(page.headings.size()));
   table_->setRowCount(static_cast<int>(page.rows.size()));
-  QStringList headings;
-  for (const std::string& heading : page.headings) headings << toQString(heading);
-  table_->setHorizontalHeaderLabels(headings);
+  for (std::size_t c = 0; c < page.headings.size(); ++c) {
+    const QString heading = toQString(page.headings[c]);
+    QTableWidgetItem* item = table_->horizontalHeaderItem(static_cast<int>(c));
+    if (!item) table_->setHorizontalHeaderItem(static_cast<int>(c), item = new QTableWidgetItem);
+    item->setText(heading);
+  }
   const auto today = almanac_.todayRow();
+  const QString todayWord = caption("Today");
   QFont bold = table_->font();
   bold.setBold(true);
+  // Today stands out in bold on a tint of the link colour, apart from the
+  // selection's colour, and is said.
+  QColor tint = palette().color(QPalette::Link);
+  tint.setAlphaF(0.18f);
   for (std::size_t r = 0; r < page.rows.size(); ++r)
     for (std::size_t c = 0; c < page.rows[r].size(); ++c) {
-      auto* item = new QTableWidgetItem(toQString(page.rows[r][c]));
-      if (today == r) {
-        item->setBackground(palette().brush(QPalette::Highlight));
-        item->setForeground(palette().brush(QPalette::HighlightedText));
-        item->setFont(bold);
-      }
-      table_->setItem(static_cast<int>(r), static_cast<int>(c), item);
+      QTableWidgetItem* item = table_->item(static_cast<int>(r), static_cast<int>(c));
+      if (!item) table_->setItem(static_cast<int>(r), static_cast<int>(c), item = new QTableWidgetItem);
+      const QString text = toQString(page.rows[r][c]);
+      const bool isToday = today == r;
+      item->setText(text);
+      item->setTextAlignment((page.numeric[c] ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
+      item->setFont(isToday ? bold : table_->font());
+      item->setBackground(isToday ? QBrush(tint) : QBrush());
+      item->setData(Qt::AccessibleTextRole, isToday && c == 0 ? text + ", " + todayWord : QVariant());
+      item->setData(Qt::AccessibleDescriptionRole, isToday ? todayWord : QVariant());
     }
+}
+
+// The table takes the width of its columns, in either language and at any
+// scale, as far as the screen allows.
+void AlmanacWindow::fitToTable(bool exactly) {
   table_->resizeColumnsToContents();
+  const int columns = table_->horizontalHeader()->length() + table_->verticalScrollBar()->sizeHint().width() +
+                      2 * table_->frameWidth();
+  // The least width of the window with the table at a width: the layouts
+  // between them keep their sizes until told.
+  const auto windowWidthWith = [this](int tableWidth) {
+    table_->setMinimumWidth(tableWidth);
+    for (QWidget* w = table_; w != this; w = w->parentWidget()) {
+      if (w->layout()) w->layout()->invalidate();
+      w->updateGeometry();
+    }
+    layout()->activate();
+    return minimumSizeHint().width();
+  };
+  const Box screen = onScreen(*this);
+  const int frame = frameGeometry().width() - width();
+  int wanted = windowWidthWith(columns);
+  if (const int over = wanted + frame - screen.width; over > 0) wanted = windowWidthWith(std::max(columns - over, 0));
+  const int line = fontMetrics().height();
+  if (!isVisible()) resize(wanted, std::min(line * 36, screen.height - (frameGeometry().height() - height())));
+  else if (exactly || width() < wanted) resize(wanted, height());
+  // Grown, it stays inside the screen.
+  if (placed_) {
+    const QRect outer = frameGeometry();
+    const Box inside = insideScreen(boxOf(outer), screen);
+    if (inside.x != outer.x() || inside.y != outer.y()) move(inside.x, inside.y);
+  }
 }
 
 void AlmanacWindow::chooseExportFile() {
@@ -154,7 +252,22 @@ void AlmanacWindow::showForm() {
   const QScopedValueRollback<bool> showing(showing_, true);
   tabs_->setCurrentIndex(almanac_.tab() == AlmanacForm::Tab::Month ? 0 : 1);
   showMonth();
-  chart_->update();
+  chart_->showDay();
+}
+
+void AlmanacWindow::showBeside(const QWidget& mainWindow) {
+  if (!placed_) {
+    placed_ = true;
+    // Its frame as thick as the main window's, which is already shown.
+    const QSize frame = mainWindow.frameGeometry().size() - mainWindow.size();
+    const QSize outer = size() + frame;
+    const Box place = besideMainWindow(boxOf(mainWindow.frameGeometry()), outer.width(), outer.height(),
+                                       onScreen(mainWindow));
+    move(place.x, place.y);
+  }
+  show();
+  raise();
+  activateWindow();
 }
 
 void AlmanacWindow::closeEvent(QCloseEvent* event) {

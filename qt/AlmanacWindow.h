@@ -1,8 +1,9 @@
 #pragma once
-// The almanac window: a month table and a day chart on two tabs, beside the
-// main window and without blocking it. It only shows; the almanac form
-// decides what.
+// The almanac window: a month table and a day chart on two tabs, a window of
+// its own beside the main window, without blocking it. It only shows; the
+// almanac form decides what.
 #include <QWidget>
+#include <optional>
 
 #include "almanacwindow/AlmanacForm.h"
 
@@ -19,7 +20,7 @@ class AlmanacWindow : public QWidget {
   Q_OBJECT
 
  public:
-  AlmanacWindow(AlmanacForm& almanac, QWidget* parent);
+  explicit AlmanacWindow(AlmanacForm& almanac);
 
   const AlmanacForm& almanac() const { return almanac_; }
 
@@ -27,6 +28,8 @@ class AlmanacWindow : public QWidget {
   void showForm();
   // Every caption in the language in force.
   void setCaptions();
+  // Opens it beside the main window the first time, where it was later.
+  void showBeside(const QWidget& mainWindow);
 
   // The two month buttons' work, the file already chosen.
   void exportTo(const QString& path);
@@ -38,6 +41,8 @@ class AlmanacWindow : public QWidget {
  private:
   QWidget* monthPage();
   void showMonth();
+  void fillTable();
+  void fitToTable(bool exactly);
   void chooseExportFile();
   QString caption(std::string_view control) const;
 
@@ -48,6 +53,10 @@ class AlmanacWindow : public QWidget {
   QTableWidget* table_ = nullptr;
   DayChart* chart_ = nullptr;
   bool showing_ = false;
+  bool placed_ = false;
+  // The revision of the month the table shows.
+  std::optional<unsigned> tableRevision_;
+  std::optional<Language> languageShown_;
 };
 
 }  // namespace tessaly::qtview

@@ -1,11 +1,12 @@
 #include "qt/DayChart.h"
 
+#include <QAccessible>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
 #include <QToolTip>
 #include <algorithm>
-#include <cmath>
 
 #include "engine/NumberReading.h"
 #include "qt/QtText.h"
@@ -30,15 +31,21 @@ std::string_view markCaption(DayEvent event) {
   return {};
 }
 
-QString clockOf(double hours) {
-  const int minutes = static_cast<int>(std::lround(hours * 60));
-  return QStringLiteral("%1:%2").arg(minutes / 60).arg(minutes % 60, 2, 10, QLatin1Char('0'));
-}
+// Within [low, high], or at low when the room is too small.
+double within(double value, double low, double high) { return std::max(low, std::min(value, high)); }
+
+constexpr std::pair<int, DayCursor::Step> kCursorKeys[] = {
+    {Qt::Key_Left, DayCursor::Step::Back},         {Qt::Key_Right, DayCursor::Step::Forward},
+    {Qt::Key_Down, DayCursor::Step::Back},         {Qt::Key_Up, DayCursor::Step::Forward},
+    {Qt::Key_PageUp, DayCursor::Step::HourBack},   {Qt::Key_PageDown, DayCursor::Step::HourForward},
+    {Qt::Key_Home, DayCursor::Step::First},        {Qt::Key_End, DayCursor::Step::Last},
+};
 
 }  // namespace
 
-DayChart::DayChart(const AlmanacForm& almanac, QWidget* parent) : QWidget(parent), almanac_(almanac) {
+DayChart::DayChart(AlmanacForm& almanac, QWidget* parent) : QWidget(parent), almanac_(almanac) {
   setObjectName("DayChart");
+  setFocusPolicy(Qt::StrongFocus);
   setMouseTracking(true);
   setAutoFillBackground(true);
   setBackgroundRole(QPalette::Base);
@@ -137,26 +144,46 @@ void DayChart::drawCurve(QPainter& painter) const {
   painter.drawPath(curve);
 }
 
-void DayChart::drawMarks(QPainter& painter) const {
+double DayChart::markAltitude(const DayMark& mark) const {
+  const bool culmination = mark.event == DayEvent::UpperCulmination || mark.event == DayEvent::LowerCulmination;
+  return culmination ? numberOf(mark.valueText) : 0;
+}
+
+QString DayChart::markLabel(const DayMark& mark) const {
+  return caption(markCaption(mark.event)) + QLatin1Char(' ') + toQString(clockText(mark.hourText, mark.minuteText));
+}
+
+QRectF DayChart::labelRect(const DayMark& mark) const {
   const QFontMetrics metrics = fontMetrics();
   const double radius = metrics.height() / 4.0;
+  const double altitude = markAltitude(mark);
+  const QPointF at = place(mark.hours, altitude);
+  // Above a mark on or over the horizon, below one under it; centred on
+  // the mark unless that would cross the marker line or leave the plot.
+  const double width = metrics.horizontalAdvance(markLabel(mark)) + 4;
+  const double top = altitude >= 0 ? at.y() - radius - metrics.height() * 1.1 : at.y() + radius + 2;
+  const QRectF area = plot();
+  const double marker = place(almanac_.moment().hours, 0).x();
+  const double gap = radius + 2;
+  const auto inside = [&](double left) { return within(left, area.left(), area.right() - width); };
+  double left = inside(at.x() - width / 2);
+  if (left - gap < marker && marker < left + width + gap) {
+    const double before = inside(marker - gap - width), after = inside(marker + gap);
+    const bool beforeClear = before + width + gap <= marker, afterClear = after - gap >= marker;
+    left = (at.x() <= marker && beforeClear) || !afterClear ? before : after;
+  }
+  return {left, top, width, static_cast<double>(metrics.height())};
+}
+
+void DayChart::drawMarks(QPainter& painter) const {
+  const double radius = fontMetrics().height() / 4.0;
   const QColor text = palette().color(QPalette::Text);
   for (const DayMark& mark : almanac_.day().marks) {
-    const bool culmination = mark.event == DayEvent::UpperCulmination || mark.event == DayEvent::LowerCulmination;
-    const double altitude = culmination ? numberOf(mark.valueText) : 0;
-    const QPointF at = place(mark.hours, altitude);
     painter.setPen(QPen(text, 1.5));
     painter.setBrush(palette().color(QPalette::Base));
-    painter.drawEllipse(at, radius, radius);
-    const QString label = caption(markCaption(mark.event)) + QLatin1Char(' ') +
-                          toQString(clockText(mark.hourText, mark.minuteText));
-    // Labels stand on the side away from the curve's lower part and
-    // inside the plot.
-    const double width = metrics.horizontalAdvance(label) + 4;
-    double left = std::clamp(at.x() - width / 2, plot().left(), plot().right() - width);
-    const double top = altitude >= 0 ? at.y() - radius - metrics.height() * 1.1 : at.y() + radius + 2;
+    painter.drawEllipse(place(mark.hours, markAltitude(mark)), radius, radius);
     painter.setPen(text);
-    painter.drawText(QRectF(left, top, width, metrics.height()), Qt::AlignCenter, label);
+    painter.drawText(labelRect(mark), Qt::AlignCenter, markLabel(mark));
   }
 }
 
@@ -178,6 +205,27 @@ void DayChart::drawMoment(QPainter& painter) const {
   painter.drawText(QRectF(left, top.y(), width, fontMetrics().height()), Qt::AlignCenter, time);
 }
 
+// The cursor shows only while the keys move it: a ring on the curve with
+// its text beside it.
+void DayChart::drawCursor(QPainter& painter) const {
+  if (!hasFocus() || almanac_.day().samples.empty()) return;
+  const QPointF at = cursorPoint();
+  const QFontMetrics metrics = fontMetrics();
+  const double radius = metrics.height() / 2.0;
+  painter.setPen(QPen(palette().color(QPalette::Text), 2));
+  painter.setBrush(Qt::NoBrush);
+  painter.drawEllipse(at, radius, radius);
+  const QString text = cursorText();
+  const double width = metrics.horizontalAdvance(text) + 8;
+  const QRectF area = plot();
+  const double left = within(at.x() + radius, area.left(), area.right() - width);
+  const double top = within(at.y() + radius, area.top(), area.bottom() - metrics.height());
+  const QRectF box(left, top, width, metrics.height());
+  painter.fillRect(box, palette().color(QPalette::ToolTipBase));
+  painter.setPen(palette().color(QPalette::ToolTipText));
+  painter.drawText(box, Qt::AlignCenter, text);
+}
+
 void DayChart::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.setRenderHint(QPainter::Antialiasing);
@@ -185,17 +233,65 @@ void DayChart::paintEvent(QPaintEvent*) {
   drawCurve(painter);
   drawMarks(painter);
   drawMoment(painter);
+  drawCursor(painter);
+}
+
+void DayChart::showDay() {
+  setAccessibleDescription(toQString(dayDescription(almanac_.day(), almanac_.moment(), almanac_.language())));
+  update();
 }
 
 QString DayChart::tipAt(QPoint point) const {
-  const auto& samples = almanac_.day().samples;
+  const DayCurve& day = almanac_.day();
   const QRectF area = plot();
-  if (samples.empty() || !area.contains(point)) return {};
+  if (day.samples.empty() || !area.contains(point)) return {};
   const double hours = (point.x() - area.left()) / area.width() * 24;
-  const auto nearest = std::min_element(samples.begin(), samples.end(), [hours](const auto& a, const auto& b) {
-    return std::abs(a.hours - hours) < std::abs(b.hours - hours);
-  });
-  return caption("ChartTip").arg(clockOf(nearest->hours), toQString(nearest->altitudeText));
+  return toQString(sampleText(day.samples[nearestSample(day, hours)], almanac_.language()));
+}
+
+QString DayChart::cursorText() const {
+  const DayCurve& day = almanac_.day();
+  if (day.samples.empty()) return {};
+  return toQString(sampleText(day.samples[almanac_.cursor().index()], almanac_.language()));
+}
+
+QPointF DayChart::cursorPoint() const {
+  const DayCurve& day = almanac_.day();
+  if (day.samples.empty()) return {};
+  const DaySample& sample = day.samples[almanac_.cursor().index()];
+  return place(sample.hours, sample.altitude);
+}
+
+void DayChart::keyPressEvent(QKeyEvent* event) {
+  for (const auto& [key, step] : kCursorKeys)
+    if (event->key() == key && !(event->modifiers() & ~Qt::KeypadModifier)) {
+      almanac_.moveCursor(step);
+      cursorMoved();
+      return;
+    }
+  QWidget::keyPressEvent(event);
+}
+
+void DayChart::focusInEvent(QFocusEvent* event) {
+  QWidget::focusInEvent(event);
+  cursorMoved();
+}
+
+void DayChart::focusOutEvent(QFocusEvent* event) {
+  QWidget::focusOutEvent(event);
+  update();
+}
+
+// The cursor is the chart's focused part: a screen reader speaks it.
+void DayChart::cursorMoved() {
+  update();
+  if (!QAccessible::isActive()) return;
+  QAccessibleEvent focus(this, QAccessible::Focus);
+  focus.setChild(0);
+  QAccessible::updateAccessibility(&focus);
+  QAccessibleEvent name(this, QAccessible::NameChanged);
+  name.setChild(0);
+  QAccessible::updateAccessibility(&name);
 }
 
 void DayChart::mouseMoveEvent(QMouseEvent* event) {

@@ -98,6 +98,9 @@ constexpr ElementLook kLooks[] = {
     {.name = "SAzim", .sample = "-000.0", .style = kLarge},
 };
 
+// As the eye reads the window: the time row, the place row, the modes,
+// then the buttons.
+// The window's own order, kept as users of the keyboard know it.
 constexpr ElementName kTabOrder[] = {
     "DateDay", "DateMonth", "DateYear", "TimeHour", "TimeMin", "TimeSec", "LongGrad", "LongMin", "LatGrad",
     "LatMin",  "Command1",  "Command2", "Timezon",  "Town",    "Option1", "Option2",  "List1",   "List2"};

@@ -17,6 +17,7 @@
 #include "qt/AboutDialog.h"
 #include "qt/AccessibleFields.h"
 #include "qt/ElementWidgets.h"
+#include "qt/LightPalette.h"
 #include "qt/MoonEmblem.h"
 #include "qt/QtText.h"
 #include "qt/WindowAdditions.h"
@@ -28,9 +29,7 @@ MainWindowView::MainWindowView(MainForm& form, QWidget* parent)
   setWindowTitle(toQString(kWindowCaption));
   setWindowIcon(moonIcon());
   installAccessibleFields();
-  QPalette grey = palette();
-  grey.setColor(QPalette::Window, QColor(0xE0, 0xE0, 0xE0));
-  setPalette(grey);
+  setPalette(lightPalette(QColor(0xE0, 0xE0, 0xE0)));
 
   createElements();
   createMenus();

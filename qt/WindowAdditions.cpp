@@ -39,6 +39,7 @@ WindowAdditions::WindowAdditions(MainForm& form, QMainWindow& window)
 WindowAdditions::~WindowAdditions() {
   form_.removeResultsListener(*this);
   form_.model().removeListener(*this);
+  delete almanacWindow_;
 }
 
 void WindowAdditions::createMenu() {
@@ -75,18 +76,14 @@ void WindowAdditions::elementChanged(ElementName name) {
 
 void WindowAdditions::resultsShown() {
   picture_->setLook(moonLookShown(form_.model(), form_.state()), almanac_.language());
-  almanac_.follow();
+  almanac_.resultsShown();
 }
 
 void WindowAdditions::almanacChanged() {
   if (!almanac_.shown()) return;
-  if (!almanacWindow_) almanacWindow_ = new AlmanacWindow(almanac_, &window_);
+  if (!almanacWindow_) almanacWindow_ = new AlmanacWindow(almanac_);
   almanacWindow_->showForm();
-  if (!almanacWindow_->isVisible()) {
-    almanacWindow_->show();
-    almanacWindow_->raise();
-    almanacWindow_->activateWindow();
-  }
+  if (!almanacWindow_->isVisible()) almanacWindow_->showBeside(window_);
 }
 
 bool WindowAdditions::eventFilter(QObject*, QEvent* event) {

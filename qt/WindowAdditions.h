@@ -25,6 +25,9 @@ class WindowAdditions : public QObject, private WindowModel::Listener, private M
   ~WindowAdditions() override;
 
   AlmanacForm& almanac() { return almanac_; }
+  // The almanac window, a top-level window of its own; none before it is
+  // first opened.
+  AlmanacWindow* almanacWindow() const { return almanacWindow_; }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;

@@ -29,6 +29,14 @@ constexpr CaptionRow kAdditions[] = {
     {"ChartUpper", "Upper culm.", "Верх. кульм."},
     {"ChartLower", "Lower culm.", "Ниж. кульм."},
     {"ChartTip", "%1, altitude %2°", "%1, высота %2°"},
+    // What a screen reader hears of the day chart.
+    {"SayRise", "Rise at %1, azimuth %2°", "Восход в %1, азимут %2°"},
+    {"SaySet", "Set at %1, azimuth %2°", "Заход в %1, азимут %2°"},
+    {"SayUpper", "Upper culmination at %1, altitude %2°", "Верхняя кульминация в %1, высота %2°"},
+    {"SayLower", "Lower culmination at %1, altitude %2°", "Нижняя кульминация в %1, высота %2°"},
+    {"SayMarker", "Marker at %1, altitude %2°", "Отметка в %1, высота %2°"},
+    {"SayCursor", "Arrow keys move along the curve", "Стрелки ведут по кривой"},
+    {"Today", "today", "сегодня"},
     {"DayChart", "Altitude of the Moon across the day", "Высота Луны в течение суток"},
     {"MonthTable", "Moon rise, set, culminations and phases by date", "Восход, заход, кульминации и фазы Луны по датам"},
     // The picture of the Moon as it is lit.
@@ -75,6 +83,9 @@ constexpr CaptionRow kAdditions[] = {
     {"LinkedZoneShown", "Time zone: %1", "Часовой пояс: %1"},
     {"LinkedZoneTip", "The Timezone box follows the clock changes of %1; typing into it unlinks the zone",
      "Поле «Часовой пояс» следует переходам часов пояса %1; ввод в него отвязывает пояс"},
+    // At new and full Moon no side is lit more than the other.
+    {"LookAllDark", "The disk is dark", "Диск не освещён"},
+    {"LookAllLit", "The whole disk is lit", "Диск освещён целиком"},
 };
 
 }  // namespace
@@ -83,6 +94,20 @@ std::span<const CaptionRow> additionCaptions() { return kAdditions; }
 
 std::string_view additionCaption(std::string_view control, Language language) {
   return captionOf(kAdditions, control, language);
+}
+
+std::string filledCaption(std::string_view pattern, std::initializer_list<std::string_view> values) {
+  std::string text;
+  for (std::size_t i = 0; i < pattern.size(); ++i) {
+    const std::size_t number = i + 1 < pattern.size() && pattern[i] == '%' ? pattern[i + 1] - '1' : values.size();
+    if (number < values.size()) {
+      text += values.begin()[number];
+      ++i;
+    } else {
+      text += pattern[i];
+    }
+  }
+  return text;
 }
 
 Language languageInForce(const WindowModel& window) {

@@ -14,7 +14,8 @@ void MonthTable(benchmark::State& run) {
   int month = 0;
   for (auto _ : run) {
     MonthPage page;
-    if (monthPage(window.form, 1 + month, 2026, page)) run.SkipWithError("the month table refused the place");
+    if (monthPage(window.form.model(), window.form.state().AzimShift, nullptr, 1 + month, 2026, page))
+      run.SkipWithError("the month table refused the place");
     month = (month + 1) % 12;
     benchmark::DoNotOptimize(page.rows.data());
   }

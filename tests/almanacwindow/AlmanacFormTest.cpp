@@ -9,6 +9,15 @@
 namespace tessaly {
 namespace {
 
+// The almanac told of each result, as the window wires it.
+struct Follower : MainForm::ResultsListener {
+  MainForm& form;
+  AlmanacForm& almanac;
+  Follower(MainForm& f, AlmanacForm& a) : form(f), almanac(a) { form.addResultsListener(*this); }
+  ~Follower() { form.removeResultsListener(*this); }
+  void resultsShown() override { almanac.resultsShown(); }
+};
+
 class AlmanacFormTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -65,13 +74,7 @@ TEST_F(AlmanacFormTest, ARefusedCalculateWhileOpenKeepsTheLastMoment) {
 }
 
 TEST_F(AlmanacFormTest, FollowsTheTicksOfRealTimeTracking) {
-  // As the window wires it.
-  struct Follower : MainForm::ResultsListener {
-    AlmanacForm& almanac;
-    explicit Follower(AlmanacForm& a) : almanac(a) {}
-    void resultsShown() override { almanac.follow(); }
-  } follower(almanac);
-  f.form.addResultsListener(follower);
+  Follower follower(f.form, almanac);
   almanac.dayChartChosen();
   model().setSelected("Option1", true);
   // Past midnight into a new month the month comes along; the Qt window's
@@ -81,6 +84,70 @@ TEST_F(AlmanacFormTest, FollowsTheTicksOfRealTimeTracking) {
   EXPECT_EQ(almanac.day().dateText, "1.1.2027");
   EXPECT_EQ(almanac.month(), 1);
   EXPECT_EQ(almanac.year(), 2027);
+}
+
+// The table is rebuilt only when what it shows changes: not on a tick
+// within the day, but on a new today, place, zone or language.
+TEST_F(AlmanacFormTest, TheTableChangesOnlyWithWhatItShows) {
+  Follower follower(f.form, almanac);
+  almanac.monthTableChosen();
+  model().setSelected("Option1", true);
+  unsigned revision = almanac.tableRevision();
+  const auto tick = [&](int day, int hour, int second) {
+    f.clock.set(day, 12, 2026, hour, 30, second);
+    f.form.Timer1_Timer();
+  };
+  tick(6, 21, 1);
+  tick(6, 21, 2);
+  EXPECT_EQ(almanac.tableRevision(), revision);
+  tick(7, 0, 0);
+  EXPECT_EQ(almanac.todayRow(), 6u);
+  EXPECT_NE(almanac.tableRevision(), revision);
+  revision = almanac.tableRevision();
+
+  model().setSelected("Option2", true);
+  model().setText("Timezon", "3");
+  f.form.Command2_Click();
+  EXPECT_NE(almanac.tableRevision(), revision);
+  revision = almanac.tableRevision();
+  f.form.me1_10_Click();
+  almanac.follow();
+  EXPECT_NE(almanac.tableRevision(), revision);
+  EXPECT_EQ(almanac.page().headings.front(), "Дата");
+}
+
+// In manual mode the almanac shows the last Calculate, not texts typed
+// since, whether it is open already or opened after the typing.
+TEST_F(AlmanacFormTest, ManualModeFollowsTheLastCalculateNotTheBoxes) {
+  almanac.resultsShown();
+  model().setTexts({{"DateDay", "20"}, {"TimeHour", "3"}, {"Timezon", "5"}});
+  almanac.dayChartChosen();
+  EXPECT_EQ(almanac.day().dateText, "6.12.2026");
+  EXPECT_DOUBLE_EQ(almanac.moment().hours, 21.5);
+  const std::string rise = almanac.page().rows[5][1];
+  f.form.Command2_Click();
+  almanac.resultsShown();
+  EXPECT_EQ(almanac.day().dateText, "20.12.2026");
+  EXPECT_DOUBLE_EQ(almanac.moment().hours, 3.5);
+  // Another zone, another table: the zone is not the time of day.
+  EXPECT_NE(almanac.page().rows[5][1], rise);
+}
+
+TEST_F(AlmanacFormTest, NumbersTimesAndDatesAreNumericColumnsAndPhaseNamesNot) {
+  almanac.monthTableChosen();
+  const MonthPage& page = almanac.page();
+  ASSERT_EQ(page.numeric.size(), page.headings.size());
+  EXPECT_TRUE(page.numeric.front());  // the date
+  EXPECT_TRUE(page.numeric.back());   // the fraction
+  std::size_t words = 0;
+  for (std::size_t c = 0; c < page.numeric.size(); ++c)
+    if (!page.numeric[c]) {
+      ++words;
+      bool letters = false;
+      for (const auto& row : page.rows) letters = letters || row[c].find_first_of("FNQ") != std::string::npos;
+      EXPECT_TRUE(letters) << page.headings[c];
+    }
+  EXPECT_GE(words, 1u);
 }
 
 TEST_F(AlmanacFormTest, AMonthBeyondTheYearsCalculateAcceptsIsRefused) {

@@ -3,7 +3,12 @@
 // command line's almanac.
 #include <QAction>
 #include <QApplication>
+#include <QAccessible>
+#include <QCalendarWidget>
 #include <QClipboard>
+#include <QDateEdit>
+#include <QScreen>
+#include <QScrollBar>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -48,6 +53,136 @@ class AlmanacWindowTest : public QObject {
   Q_OBJECT
 
  private slots:
+  // Ticks of real-time tracking leave the table, its current cell and its
+  // selection alone, and the month box keeps what the user types.
+  void tableAndMonthBoxHoldStillAcrossTicks() {
+    find<QAction>("meMonthTable")->trigger();
+    auto* table = find<QTableWidget>("MonthTable");
+    table->selectRow(12);
+    table->setCurrentCell(12, 3, QItemSelectionModel::NoUpdate);
+    QTableWidgetItem* cell = table->item(12, 3);
+    for (int second = 1; second <= 3; ++second) {
+      session_->clock.set(6, 12, 2026, 21, 30, second);
+      QTRY_COMPARE_WITH_TIMEOUT(session_->form.model().text("TimeSec"), std::to_string(second), 5000);
+    }
+    QCOMPARE(table->item(12, 3), cell);
+    QCOMPARE(table->currentRow(), 12);
+    QCOMPARE(table->currentColumn(), 3);
+    QVERIFY(table->selectionModel()->isRowSelected(12, {}));
+
+    auto* box = find<QDateEdit>("MonthPicker");
+    QApplication::setActiveWindow(almanacWindow());
+    QVERIFY(QTest::qWaitForWindowActive(almanacWindow()));
+    box->setFocus();
+    box->setSelectedSection(QDateTimeEdit::MonthSection);
+    QTest::keyClicks(box, "03");
+    box->setSelectedSection(QDateTimeEdit::YearSection);
+    QTest::keyClicks(box, "20");
+    session_->clock.set(6, 12, 2026, 21, 30, 9);
+    QTRY_COMPARE_WITH_TIMEOUT(session_->form.model().text("TimeSec"), std::string("9"), 5000);
+    QVERIFY2(box->text().startsWith("03.20"), qPrintable(box->text()));
+    QTest::keyClicks(box, "27");
+    QTest::keyClick(box, Qt::Key_Return);
+    QCOMPARE(additions().month(), 3);
+    QCOMPARE(additions().year(), 2027);
+    QCOMPARE(table->item(0, 0)->text(), QString("1.3.2027"));
+  }
+
+  // Tab goes through the controls as the eye reads them and leaves the
+  // table; Ctrl+Tab turns the tab; the calendar opens from the keyboard.
+  void almanacByKeyboard() {
+    find<QAction>("meMonthTable")->trigger();
+    QWidget* window = almanacWindow();
+    QApplication::setActiveWindow(window);
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    find<QPushButton>("PreviousMonth")->setFocus();
+    // In the month box Tab goes from the month to the year first.
+    for (const char* name : {"MonthPicker", "MonthPicker", "NextMonth", "ExportCsv", "CopyTable", "MonthTable"}) {
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+      QWidget* focused = QApplication::focusWidget();
+      while (focused && focused->objectName().isEmpty()) focused = focused->parentWidget();
+      QCOMPARE(focused->objectName(), QString(name));
+    }
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QVERIFY(QApplication::focusWidget() != find<QTableWidget>("MonthTable"));
+    find<QTableWidget>("MonthTable")->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ControlModifier);
+    QCOMPARE(find<QTabWidget>()->currentIndex(), 1);
+    QCOMPARE(additions().tab(), AlmanacForm::Tab::Day);
+
+    find<QTabWidget>()->setCurrentIndex(0);
+    for (auto [key, modifiers] : {std::pair{Qt::Key_Down, Qt::AltModifier}, {Qt::Key_F4, Qt::NoModifier}}) {
+      auto* box = find<QDateEdit>("MonthPicker");
+      box->setFocus();
+      QTest::keyClick(box, key, modifiers);
+      QTRY_VERIFY(box->calendarWidget()->isVisible());
+      box->calendarWidget()->window()->hide();
+    }
+  }
+
+  // The chart takes focus; its arrows move a cursor a screen reader hears,
+  // the same text the mouse shows.
+  void dayChartByKeyboardAndScreenReader() {
+    find<QAction>("meDayChart")->trigger();
+    auto* chart = find<qtview::DayChart>("DayChart");
+    QApplication::setActiveWindow(almanacWindow());
+    QVERIFY(QTest::qWaitForWindowActive(almanacWindow()));
+    chart->setFocus();
+    QVERIFY(chart->hasFocus());
+    QAccessibleInterface* node = QAccessible::queryAccessibleInterface(chart);
+    QCOMPARE(node->role(), QAccessible::Chart);
+    QVERIFY(node->text(QAccessible::Description).startsWith("Altitude of the Moon on 6.12.2026. Rise at "));
+    QVERIFY(node->text(QAccessible::Description).contains("Marker at 21:30:00"));
+    QCOMPARE(node->text(QAccessible::Value), chart->tipAt(chart->place(21.5, 0).toPoint()));
+    QTest::keyClick(chart, Qt::Key_Right);
+    QTest::keyClick(chart, Qt::Key_Right);
+    QVERIFY(node->text(QAccessible::Value).startsWith("21:50, altitude "));
+    QCOMPARE(node->focusChild()->text(QAccessible::Name), node->text(QAccessible::Value));
+    QTest::keyClick(chart, Qt::Key_End);
+    QVERIFY(node->text(QAccessible::Value).startsWith("24:00, altitude "));
+
+    // Labels of the marks stand clear of the marker line.
+    const double marker = chart->place(additions().moment().hours, 0).x();
+    for (const DayMark& mark : additions().day().marks) {
+      const QRectF label = chart->labelRect(mark);
+      QVERIFY2(label.right() < marker || label.left() > marker, qPrintable(QString::number(mark.hours)));
+    }
+    QCOMPARE(QAccessible::queryAccessibleInterface(find<qtview::MoonPicture>("MoonPicture"))->role(),
+             QAccessible::Graphic);
+  }
+
+  // A window of its own, beside the main window, that keeps its place.
+  void almanacOpensBesideTheMainWindowAndKeepsItsPlace() {
+    session_->view.move(0, 0);
+    find<QAction>("meMonthTable")->trigger();
+    QWidget* window = almanacWindow();
+    QVERIFY(window && !window->parentWidget());
+    QCOMPARE(QAccessible::queryAccessibleInterface(window)->role(), QAccessible::Window);
+    const QRect screen = window->screen()->availableGeometry();
+    const bool room = screen.right() - session_->view.frameGeometry().right() >= window->frameGeometry().width();
+    if (room) QVERIFY(!window->frameGeometry().intersects(session_->view.frameGeometry()));
+    QVERIFY(screen.contains(window->frameGeometry().topLeft()));
+    window->move(window->pos() + QPoint(0, 10));
+    const QPoint moved = window->pos();
+    window->close();
+    find<QAction>("meDayChart")->trigger();
+    QCOMPARE(window->pos(), moved);
+  }
+
+  // After a language switch the table shows every column whole, or the
+  // window is as wide as the screen lets it be.
+  void tableTakesItsWidthInEitherLanguage() {
+    find<QAction>("meMonthTable")->trigger();
+    auto* table = find<QTableWidget>("MonthTable");
+    QWidget* window = almanacWindow();
+    const int screen = window->screen()->availableGeometry().width();
+    for (const char* language : {"me1_10", "me1_9", "me1_10"}) {
+      find<QAction>(language)->trigger();
+      QTRY_VERIFY(table->horizontalScrollBar()->maximum() == 0 || window->frameGeometry().width() >= screen - 2);
+      QVERIFY(window->frameGeometry().width() <= screen);
+    }
+  }
+
   void init() {
     session_ = std::make_unique<Session>();
     QVERIFY(session_->start());
@@ -148,7 +283,7 @@ class AlmanacWindowTest : public QObject {
     closer.start(10);
     find<QAction>("meMonthTable")->trigger();
     QCOMPARE(seen, QString("Uncorrect input Timezone!"));
-    QVERIFY(!session_->view.findChild<QWidget*>("AlmanacWindow"));
+    QVERIFY(!almanacWindow());
   }
 
   void monthTableIsTheCommandLinesRowsInBothLanguages() {
@@ -181,6 +316,15 @@ class AlmanacWindowTest : public QObject {
     auto* table = find<QTableWidget>("MonthTable");
     QVERIFY(table->item(5, 0)->font().bold());
     QVERIFY(!table->item(4, 0)->font().bold());
+    // Today is said, and not drawn in the selection's colour.
+    QCOMPARE(table->item(5, 0)->background().color().rgb() == table->palette().color(QPalette::Highlight).rgb(),
+             false);
+    QAccessibleInterface* cells = QAccessible::queryAccessibleInterface(table);
+    QCOMPARE(cells->tableInterface()->cellAt(5, 0)->text(QAccessible::Name), QString("6.12.2026, today"));
+    QCOMPARE(cells->tableInterface()->cellAt(4, 0)->text(QAccessible::Name), QString("5.12.2026"));
+    // Numbers line up on the right, phase names on the left.
+    QVERIFY(table->item(5, 1)->textAlignment() & Qt::AlignRight);
+    QVERIFY(table->item(5, table->columnCount() - 2)->textAlignment() & Qt::AlignLeft);
     QTest::mouseClick(find<QPushButton>("NextMonth"), Qt::LeftButton);
     QCOMPARE(table->item(0, 0)->text(), QString("1.1.2027"));
     QVERIFY(!table->item(5, 0)->font().bold());
@@ -192,11 +336,21 @@ class AlmanacWindowTest : public QObject {
   }
 
  private:
+  // In the main window, or in the almanac window, which is a window of
+  // its own.
   template <typename T>
   T* find(const char* name = nullptr) const {
-    T* found = session_->view.findChild<T*>(name ? QString(name) : QString());
-    if (!found) qFatal("no %s in the window", name ? name : "such child");
-    return found;
+    if (T* found = session_->view.findChild<T*>(name ? QString(name) : QString())) return found;
+    if (QWidget* almanac = almanacWindow()) {
+      if (auto* itself = qobject_cast<T*>(almanac); itself && (!name || almanac->objectName() == name)) return itself;
+      if (T* found = almanac->findChild<T*>(name ? QString(name) : QString())) return found;
+    }
+    qFatal("no %s in the windows", name ? name : "such child");
+  }
+  static QWidget* almanacWindow() {
+    for (QWidget* window : QApplication::topLevelWidgets())
+      if (window->objectName() == "AlmanacWindow") return window;
+    return nullptr;
   }
   QString label(const char* name) const { return find<QLabel>(name)->text(); }
   void chooseManual() const { session_->form.model().setSelected("Option2", true); }

@@ -16,12 +16,15 @@
 #include <QRadioButton>
 #include <QTimer>
 #include <QtTest>
+#include <cmath>
 #include <map>
+#include <tuple>
 #include <memory>
 #include <set>
 
 #include "qt/MainWindowView.h"
 #include "qt/QtText.h"
+#include "window/WindowFields.h"
 #include "tests/support/WindowSession.h"
 
 namespace {
@@ -290,6 +293,81 @@ class MainWindowViewTest : public QObject {
     QVERIFY(label("JulianDate") != QString("2455325.25874"));
   }
 
+  // As the eye reads: the time row, the place row, the modes, the buttons,
+  // and round again.
+  // The order the window has always had; the checked mode button stands
+  // for the two.
+  void tabFollowsTheWindowsOwnOrder() {
+    chooseManual();
+    const char* order[] = {"DateDay", "DateMonth", "DateYear", "TimeHour", "TimeMin", "TimeSec",
+                           "LongGrad", "LongMin",  "LatGrad",  "LatMin",   "Command1", "Command2",
+                           "Timezon",  "Town",     "Option2",  "List1",    "List2",    "DateDay"};
+    find<QWidget>("DateDay")->setFocus();
+    for (const char* name : order) {
+      QWidget* focused = QApplication::focusWidget();
+      while (focused && focused->objectName().isEmpty()) focused = focused->parentWidget();
+      QVERIFY(focused);
+      QCOMPARE(focused->objectName(), QString(name));
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+  }
+
+  // A screen reader hears each box and list by its own name, with the
+  // text in the box or the entry in view as its value, and finds the
+  // list it opens.
+  void dateBoxesAndListsSpeakNameAndValue() {
+    session_->clock.set(7, 12, 2026, 9, 5, 3);
+    QTRY_COMPARE_WITH_TIMEOUT(edit("DateDay")->text(), QString("7"), 5000);
+    chooseManual();
+    QTest::keyClick(find<QComboBox>("List1"), Qt::Key_Down);
+    for (auto [box, name, value] : {std::tuple{"DateDay", "Date, day", "7"}, {"DateMonth", "Date, month", "12"},
+                                    {"DateYear", "Date, year", "2026"}, {"List1", "Longitude, East or West", "West"},
+                                    {"List2", "Latitude, North or South", "North"}}) {
+      QAccessibleInterface* node = QAccessible::queryAccessibleInterface(find<QComboBox>(box));
+      QCOMPARE(node->role(), QAccessible::ComboBox);
+      QCOMPARE(node->text(QAccessible::Name), QString(name));
+      QCOMPARE(node->text(QAccessible::Value), QString(value));
+      QAccessibleInterface* list = node->child(0);
+      QVERIFY(list);
+      QCOMPARE(list->object(), find<QComboBox>(box)->view());
+      QCOMPARE(node->indexOfChild(list), 0);
+    }
+    find<QAction>("me1_10")->trigger();
+    QAccessibleInterface* eastWest = QAccessible::queryAccessibleInterface(find<QComboBox>("List1"));
+    QCOMPARE(eastWest->text(QAccessible::Name), QString("Долгота, восток или запад"));
+    QCOMPARE(eastWest->text(QAccessible::Value), QString("Зап."));
+  }
+
+  // Under a dark desktop theme the window keeps its grey ground and takes
+  // dark text to go with it.
+  void darkThemeLeavesTheWindowReadable() {
+    session_.reset();
+    const QPalette before = QApplication::palette();
+    QPalette dark(QColor(0x31, 0x36, 0x3B), QColor(0x2A, 0x2E, 0x32));
+    dark.setColor(QPalette::WindowText, QColor(0xFC, 0xFC, 0xFC));
+    dark.setColor(QPalette::Text, QColor(0xFC, 0xFC, 0xFC));
+    dark.setColor(QPalette::ButtonText, QColor(0xFC, 0xFC, 0xFC));
+    dark.setColor(QPalette::Base, QColor(0x1B, 0x1E, 0x20));
+    QApplication::setPalette(dark);
+    session_ = std::make_unique<Session>();
+    QVERIFY(session_->start());
+    QTRY_VERIFY_WITH_TIMEOUT(label("JulianDate") != QString("2455325.25874"), 5000);
+    for (const ElementSpec& element : windowElements()) {
+      if (element.kind != ElementKind::Value && element.kind != ElementKind::Caption && element.kind != ElementKind::Unit)
+        continue;
+      auto* shown = find<QLabel>(element.name.data());
+      if (shown->text().trimmed().isEmpty()) continue;
+      QVERIFY2(inkContrast(shown->grab().toImage()) >= 4.5, element.name.data());
+    }
+    // A locked box is greyed, still readable.
+    QVERIFY(!find<QLineEdit>("LongGrad")->isEnabled());
+    QVERIFY(inkContrast(find<QLineEdit>("LongGrad")->grab().toImage()) >= 4.5);
+    // One mode button is checked, the other is not, and they look it.
+    QVERIFY(find<QRadioButton>("Option1")->grab().toImage() != find<QRadioButton>("Option2")->grab().toImage());
+    session_.reset();
+    QApplication::setPalette(before);
+  }
+
   void manualChosenByProgramUnlocksTheLocation() {
     QVERIFY(!find<QLineEdit>("LongGrad")->isEnabled());
     session_->form.model().setSelected("Option2", true);
@@ -332,6 +410,29 @@ class MainWindowViewTest : public QObject {
     return {};
   }
   void chooseManual() const { QTest::mouseClick(find<QRadioButton>("Option2"), Qt::LeftButton); }
+  // The contrast of the darkest or lightest ink against the most common
+  // colour, the ground, by the relative luminance of the web's guidelines.
+  static double inkContrast(const QImage& image) {
+    const auto luminance = [](QRgb rgb) {
+      const auto channel = [](int c) {
+        const double v = c / 255.0;
+        return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+      };
+      return 0.2126 * channel(qRed(rgb)) + 0.7152 * channel(qGreen(rgb)) + 0.0722 * channel(qBlue(rgb));
+    };
+    std::map<QRgb, int> count;
+    for (int y = 0; y < image.height(); ++y)
+      for (int x = 0; x < image.width(); ++x) ++count[image.pixel(x, y)];
+    const QRgb ground = std::max_element(count.begin(), count.end(), [](auto& a, auto& b) {
+                          return a.second < b.second;
+                        })->first;
+    double best = 1;
+    for (const auto& [rgb, n] : count) {
+      const double a = luminance(rgb) + 0.05, b = luminance(ground) + 0.05;
+      best = std::max(best, std::max(a, b) / std::min(a, b));
+    }
+    return best;
+  }
 
   std::unique_ptr<Session> session_;
 };

@@ -40,6 +40,14 @@ TEST(MoonLookTest, PhaseSideAndNameInBothLanguages) {
   }
 }
 
+// Only a partly lit Moon has a lit side to speak of.
+TEST(MoonLookTest, NewAndFullMoonSpeakOfNoLitSide) {
+  EXPECT_EQ(lookDescription(moonLook(0.4, 0.2, false), Language::English), "The disk is dark");
+  EXPECT_EQ(lookDescription(moonLook(99.6, 14.7, true), Language::Russian), "Диск освещён целиком");
+  EXPECT_EQ(lookDescription(moonLook(20, 4, true), Language::English),
+            "Lit on the left, as seen from the southern hemisphere");
+}
+
 TEST(MoonLookTest, FractionOutsideTheDiskIsHeldToIt) {
   EXPECT_EQ(moonLook(-3, 10, false).litFraction, 0);
   EXPECT_EQ(moonLook(140, 10, false).litFraction, 1);
