@@ -43,6 +43,7 @@ class NamedZone : public Zone {
   date::sys_seconds instant(date::local_seconds local) const override;
   LocalMoment moment(date::sys_seconds instant) const override;
   std::vector<std::string> textsBetween(date::sys_seconds from, date::sys_seconds to) const override;
+  const date::time_zone& zone() const { return zone_; }
 
  private:
   const date::time_zone& zone_;

@@ -13,7 +13,7 @@
 
 namespace tessaly::cli {
 
-enum class Format { Table, Csv, Json, Grid };
+enum class Format { Table, Csv, Json, Grid, Ics };
 
 struct AlmanacPlan {
   Format format = Format::Table;

@@ -1,5 +1,6 @@
 #include "app/CliAlmanac.h"
 
+#include "almanac/CalendarEvents.h"
 #include "almanac/RowCalculator.h"
 #include "almanac/YearGrid.h"
 #include "app/CliProgress.h"
@@ -32,6 +33,17 @@ struct Run {
       if (auto message = almanac::eventMonth(calculator, zone, year / date::month{m}, plan.timeOfDay, months[m - 1]))
         return message;
     almanac::writeYearGrid(out, int(year), months, calculator.language());
+    return std::nullopt;
+  }
+
+  std::optional<std::string> calendar(const MainForm& source) const {
+    std::vector<almanac::CalendarEvent> events;
+    if (auto message = almanac::calendarEvents(calculator, zone, source.model(),
+                                               {plan.first, plan.last, plan.timeOfDay}, plan.columns, events))
+      return message;
+    const auto* named = dynamic_cast<const almanac::NamedZone*>(&zone);
+    const auto now = date::floor<std::chrono::seconds>(std::chrono::system_clock::now());
+    out << almanac::iCalendarText(events, almanac::calendarPlace(source.model()), named ? &named->zone() : nullptr, now);
     return std::nullopt;
   }
 
@@ -70,6 +82,8 @@ int runAlmanac(const AlmanacPlan& plan, const MainForm& source, CheckedOutput& o
   if (!message) {
     if (plan.format == Format::Grid) {
       message = run.grid();
+    } else if (plan.format == Format::Ics) {
+      message = run.calendar(source);
     } else {
       std::vector<almanac::Column> columns = plan.columns;
       if (columns.empty())

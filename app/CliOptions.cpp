@@ -75,7 +75,11 @@ const char* const kUsage =
     "  --step Nd|Nh|Nm|Ns     time between rows, a whole number of days, hours,\n"
     "                         minutes or seconds (default 1d)\n"
     "  --format FORMAT        table (default), csv, json (JSON Lines: the --json\n"
-    "                         object of each row) or grid\n"
+    "                         object of each row), grid, or ics (with --events:\n"
+    "                         an iCalendar file of the phases, and of the rise,\n"
+    "                         set and culminations that --fields names: phases\n"
+    "                         rise set culm lculm; in universal time, or in the\n"
+    "                         zone of --tz)\n"
     "  --fields LIST          columns by name or field, for example date,time,alt,az\n"
     "                         (date time zone doy jd sid ra dec lon lat alt app az\n"
     "                         frac age dist distpct diam rise riseaz set setaz culm\n"
@@ -114,7 +118,7 @@ Options parseOptions(int argc, const char* const* argv) {
     else if (arg == "--tz") o.tz = value();
     else if (arg == "--format") {
       o.format = value();
-      requireOneOf(arg, *o.format, {"table", "csv", "json", "grid"});
+      requireOneOf(arg, *o.format, {"table", "csv", "json", "grid", "ics"});
     }
     else if (arg == "--date") o.date = value();
     else if (arg == "--time") o.time = value();

@@ -26,7 +26,7 @@ struct Options {
   std::optional<std::string> to;      // D.M.YYYY
   std::optional<std::string> days;    // N
   std::optional<std::string> step;    // Nd | Nh | Nm | Ns
-  std::optional<std::string> format;  // table | csv | json | grid
+  std::optional<std::string> format;  // table | csv | json | grid | ics
   std::optional<std::string> fields;  // comma-separated column names
   std::optional<std::string> year;    // YYYY, for the grid
   std::optional<std::string> tz;      // AREA/CITY
