@@ -101,4 +101,13 @@ bool AlmanacForm::exportCsv(const std::string& path) const {
   return static_cast<bool>(out);
 }
 
+bool AlmanacForm::exportCalendar(const std::string& path) const {
+  std::string text;
+  if (!monthCalendar(main_, month_, year_, std::chrono::system_clock::now(), text)) return false;
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out << text;
+  out.close();
+  return static_cast<bool>(out);
+}
+
 }  // namespace tessaly

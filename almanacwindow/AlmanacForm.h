@@ -46,6 +46,9 @@ class AlmanacForm {
   std::optional<std::size_t> todayRow() const;
   // Writes the month's CSV; false when the file could not be written.
   bool exportCsv(const std::string& path) const;
+  // Writes the iCalendar file of the month's phases, as `tessaly-cli
+  // --events --format ics` writes it; false when it could not be written.
+  bool exportCalendar(const std::string& path) const;
   int month() const { return month_; }
   int year() const { return year_; }
   void showMonth(int month, int year);

@@ -25,7 +25,7 @@ namespace tessaly::qtview {
 namespace {
 
 // Buttons named after their captions.
-constexpr std::string_view kButtons[] = {"PreviousMonth", "NextMonth", "ExportCsv", "CopyTable"};
+constexpr std::string_view kButtons[] = {"PreviousMonth", "NextMonth", "ExportCsv", "ExportIcs", "CopyTable"};
 
 }  // namespace
 
@@ -54,6 +54,7 @@ QWidget* AlmanacWindow::monthPage() {
   auto* previous = new QPushButton(page);
   auto* next = new QPushButton(page);
   auto* exportCsv = new QPushButton(page);
+  auto* exportIcs = new QPushButton(page);
   auto* copy = new QPushButton(page);
   pickerLabel_ = new QLabel(page);
   picker_ = new QDateEdit(page);
@@ -68,6 +69,7 @@ QWidget* AlmanacWindow::monthPage() {
   connect(previous, &QPushButton::clicked, this, [this] { almanac_.previousMonth(); });
   connect(next, &QPushButton::clicked, this, [this] { almanac_.nextMonth(); });
   connect(exportCsv, &QPushButton::clicked, this, [this] { chooseExportFile(); });
+  connect(exportIcs, &QPushButton::clicked, this, [this] { chooseCalendarFile(); });
   connect(copy, &QPushButton::clicked, this, [this] { copyTable(); });
 
   table_ = new QTableWidget(page);
@@ -77,7 +79,7 @@ QWidget* AlmanacWindow::monthPage() {
   table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() * 3 / 2);
 
   int i = 0;
-  for (QPushButton* button : {previous, next, exportCsv, copy}) button->setObjectName(toQString(kButtons[i++]));
+  for (QPushButton* button : {previous, next, exportCsv, exportIcs, copy}) button->setObjectName(toQString(kButtons[i++]));
 
   auto* navigation = new QHBoxLayout;
   navigation->addWidget(previous);
@@ -86,6 +88,7 @@ QWidget* AlmanacWindow::monthPage() {
   navigation->addWidget(next);
   navigation->addStretch();
   navigation->addWidget(exportCsv);
+  navigation->addWidget(exportIcs);
   navigation->addWidget(copy);
   auto* layout = new QVBoxLayout(page);
   layout->addLayout(navigation);
@@ -139,6 +142,18 @@ void AlmanacWindow::chooseExportFile() {
   const QString path = QFileDialog::getSaveFileName(this, caption("ExportCsv").remove(QLatin1Char('&')), suggested,
                                                     caption("CsvFiles"));
   if (!path.isEmpty()) exportTo(path);
+}
+
+void AlmanacWindow::chooseCalendarFile() {
+  const QString suggested = QStringLiteral("tessaly-%1-%2.ics").arg(almanac_.year()).arg(almanac_.month(), 2, 10, QLatin1Char('0'));
+  const QString path = QFileDialog::getSaveFileName(this, caption("ExportIcs").remove(QLatin1Char('&')), suggested,
+                                                    caption("IcsFiles"));
+  if (!path.isEmpty()) exportCalendarTo(path);
+}
+
+void AlmanacWindow::exportCalendarTo(const QString& path) {
+  if (!almanac_.exportCalendar(toStdString(path)))
+    QMessageBox::warning(this, toQString(kWindowCaption), caption("CsvWriteFailed"));
 }
 
 void AlmanacWindow::exportTo(const QString& path) {

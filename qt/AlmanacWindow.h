@@ -30,6 +30,7 @@ class AlmanacWindow : public QWidget {
 
   // The two month buttons' work, the file already chosen.
   void exportTo(const QString& path);
+  void exportCalendarTo(const QString& path);
   void copyTable() const;
 
  protected:
@@ -39,6 +40,7 @@ class AlmanacWindow : public QWidget {
   QWidget* monthPage();
   void showMonth();
   void chooseExportFile();
+  void chooseCalendarFile();
   QString caption(std::string_view control) const;
 
   AlmanacForm& almanac_;

@@ -16,9 +16,11 @@ constexpr CaptionRow kAdditions[] = {
     {"NextMonth", "&Next >", "&Следующий >"},
     {"MonthPicker", "Month:", "Месяц:"},
     {"ExportCsv", "&Export CSV…", "&Экспорт CSV…"},
+    {"ExportIcs", "Export &iCalendar…", "Экспорт &iCalendar…"},
     {"CopyTable", "&Copy", "&Копировать"},
     {"MidnightFraction", "Fraction at 0:00, %", "Доля в 0:00, %"},
     {"CsvFiles", "CSV files (*.csv)", "Файлы CSV (*.csv)"},
+    {"IcsFiles", "iCalendar files (*.ics)", "Файлы iCalendar (*.ics)"},
     {"CsvWriteFailed", "Could not write the file.", "Не удалось записать файл."},
     // The day chart; %1 and %2 are filled in.
     {"ChartTitle", "Altitude of the Moon on %1", "Высота Луны %1"},

@@ -34,12 +34,18 @@ using namespace tessaly;
 
 using Session = testing::WindowSession;
 
-// The command line's CSV of one month's events, in the same (default) place.
-QByteArray cliMonthCsv(const char* lang) {
+// The command line's CSV (or other format) of one month's events, in the
+// same (default) place.
+QByteArray cliMonthCsv(const char* lang, const char* format = "csv") {
   QProcess cli;
-  cli.start(TESSALY_CLI, {"--from", "1.12.2026", "--to", "31.12.2026", "--events", "--format", "csv", "--lang", lang});
+  cli.start(TESSALY_CLI, {"--from", "1.12.2026", "--to", "31.12.2026", "--events", "--format", format, "--lang", lang});
   cli.waitForFinished();
   return cli.readAllStandardOutput();
+}
+
+QByteArray withoutStamps(QByteArray calendar) {
+  static const QRegularExpression stamp("DTSTAMP:[0-9TZ]+\r\n");
+  return QString::fromUtf8(calendar).remove(stamp).toUtf8();
 }
 
 }  // namespace
@@ -172,6 +178,15 @@ class AlmanacWindowTest : public QObject {
       QFile file(path);
       QVERIFY(file.open(QIODevice::ReadOnly));
       QCOMPARE(file.readAll(), cliMonthCsv(lang));
+
+      // The calendar is the command line's but for the moment it was made.
+      const QString calendarPath = dir.filePath("month.ics");
+      find<qtview::AlmanacWindow>("AlmanacWindow")->exportCalendarTo(calendarPath);
+      QFile calendar(calendarPath);
+      QVERIFY(calendar.open(QIODevice::ReadOnly));
+      const QByteArray written = calendar.readAll();
+      QVERIFY(written.contains(lang == std::string("en") ? "SUMMARY:Full Moon" : "SUMMARY:Полнолуние"));
+      QCOMPARE(withoutStamps(written), withoutStamps(cliMonthCsv(lang, "ics")));
     }
   }
 
