@@ -33,6 +33,7 @@ bool AlmanacForm::take(MessageSink& messages) {
     date_ = date;
     month_ = static_cast<int>(s.InMonth);
     year_ = static_cast<int>(s.InYear);
+    gridYear_ = year_;
   }
   MomentInputs dayInputs = without(inputs, {"Time"});
   if (dayInputs_ != dayInputs) {
@@ -40,7 +41,7 @@ bool AlmanacForm::take(MessageSink& messages) {
     dayInputs_ = std::move(dayInputs);
   }
   moment_ = dayMoment(calculator_);
-  return fillMonth(messages);
+  return fillMonth(messages) && fillYear(messages);
 }
 
 bool AlmanacForm::fillMonth(MessageSink& messages) {
@@ -57,6 +58,31 @@ bool AlmanacForm::fillMonth(MessageSink& messages) {
   return true;
 }
 
+// Only while its tab is in view: a year takes some 365 Calculates.
+bool AlmanacForm::fillYear(MessageSink& messages) {
+  if (tab_ != Tab::Year) return true;
+  auto inputs = std::pair{without(momentInputsOf(main_), {"Time", "Date"}), gridYear_};
+  if (yearInputs_ == inputs) return true;
+  if (auto message = tessaly::yearPage(main_, gridYear_, yearPage_)) {
+    messages.showMessage(*message);
+    return false;
+  }
+  yearInputs_ = std::move(inputs);
+  return true;
+}
+
+std::optional<std::array<int, 2>> AlmanacForm::todayCell() const {
+  if (today_[2] != yearPage_.year) return std::nullopt;
+  return std::array{today_[0], today_[1]};
+}
+
+void AlmanacForm::showYear(int year) {
+  if (year < kFirstYear || year > kLastYear) return;
+  gridYear_ = year;
+  fillYear(messages_);
+  changed();
+}
+
 std::optional<std::size_t> AlmanacForm::todayRow() const {
   if (today_[1] != page_.month || today_[2] != page_.year) return std::nullopt;
   return static_cast<std::size_t>(today_[0] - 1);
@@ -71,6 +97,7 @@ void AlmanacForm::open(Tab tab) {
 
 void AlmanacForm::tabChosen(Tab tab) {
   tab_ = tab;
+  fillYear(messages_);
   changed();
 }
 

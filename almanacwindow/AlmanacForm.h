@@ -10,6 +10,7 @@
 #include "almanacwindow/AlmanacMoment.h"
 #include "almanacwindow/DayCurve.h"
 #include "almanacwindow/MonthPage.h"
+#include "almanacwindow/YearPage.h"
 #include "window/CaptionsAdditions.h"
 #include "window/MainForm.h"
 
@@ -17,7 +18,7 @@ namespace tessaly {
 
 class AlmanacForm {
  public:
-  enum class Tab { Month, Day };
+  enum class Tab { Month, Day, Year };
 
   AlmanacForm(MainForm& main, MessageSink& messages);
   AlmanacForm(const AlmanacForm&) = delete;
@@ -55,6 +56,15 @@ class AlmanacForm {
   void previousMonth();
   void nextMonth();
 
+  // The year tab's grid, filled while that tab is in view.
+  const YearPage& yearPage() const { return yearPage_; }
+  int gridYear() const { return gridYear_; }
+  // Today's cell in the year shown: day 1 to 31 and month 1 to 12.
+  std::optional<std::array<int, 2>> todayCell() const;
+  void showYear(int year);
+  void previousYear() { showYear(gridYear_ - 1); }
+  void nextYear() { showYear(gridYear_ + 1); }
+
   // Called after anything the almanac window shows has changed.
   void setChangeListener(std::function<void()> listener) { onChange_ = std::move(listener); }
 
@@ -62,6 +72,7 @@ class AlmanacForm {
   void open(Tab tab);
   bool take(MessageSink& messages);
   bool fillMonth(MessageSink& messages);
+  bool fillYear(MessageSink& messages);
   void changed() const {
     if (onChange_) onChange_();
   }
@@ -79,6 +90,9 @@ class AlmanacForm {
   bool shown_ = false;
   Tab tab_ = Tab::Month;
   int month_ = 1, year_ = 2000;
+  std::optional<std::pair<MomentInputs, int>> yearInputs_;
+  YearPage yearPage_;
+  int gridYear_ = 2000;
   std::function<void()> onChange_;
 };
 

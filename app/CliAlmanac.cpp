@@ -29,9 +29,7 @@ struct Run {
   std::optional<std::string> grid() const {
     almanac::YearOfRows months;
     const date::year year = date::year_month_day{plan.first}.year();
-    for (unsigned m = 1; m <= 12; ++m)
-      if (auto message = almanac::eventMonth(calculator, zone, year / date::month{m}, plan.timeOfDay, months[m - 1]))
-        return message;
+    if (auto message = almanac::eventYear(calculator, zone, year, plan.timeOfDay, months)) return message;
     almanac::writeYearGrid(out, int(year), months, calculator.language());
     return std::nullopt;
   }

@@ -18,6 +18,7 @@
 
 #include "qt/DayChart.h"
 #include "qt/QtText.h"
+#include "qt/YearGridView.h"
 #include "window/Calculate.h"
 #include "window/CaptionsAdditions.h"
 
@@ -36,8 +37,11 @@ AlmanacWindow::AlmanacWindow(AlmanacForm& almanac, QWidget* parent)
   tabs_->addTab(monthPage(), QString());
   chart_ = new DayChart(almanac_, this);
   tabs_->addTab(chart_, QString());
+  year_ = new YearGridView(almanac_, this);
+  tabs_->addTab(year_, QString());
+  // The tabs stand in the order of the form's tabs.
   connect(tabs_, &QTabWidget::currentChanged, this, [this](int index) {
-    if (!showing_) almanac_.tabChosen(index == 0 ? AlmanacForm::Tab::Month : AlmanacForm::Tab::Day);
+    if (!showing_) almanac_.tabChosen(static_cast<AlmanacForm::Tab>(index));
   });
   // Esc closes this window only; in the main window it ends the program.
   auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
@@ -104,6 +108,8 @@ void AlmanacWindow::setCaptions() {
   setWindowTitle(caption("AlmanacWindow"));
   tabs_->setTabText(0, caption("MonthTab"));
   tabs_->setTabText(1, caption("DayTab"));
+  tabs_->setTabText(2, caption("YearTab"));
+  year_->setCaptions();
   for (std::string_view name : kButtons)
     findChild<QPushButton*>(toQString(name))->setText(caption(name));
   pickerLabel_->setText(caption("MonthPicker"));
@@ -167,8 +173,9 @@ void AlmanacWindow::copyTable() const {
 
 void AlmanacWindow::showForm() {
   const QScopedValueRollback<bool> showing(showing_, true);
-  tabs_->setCurrentIndex(almanac_.tab() == AlmanacForm::Tab::Month ? 0 : 1);
+  tabs_->setCurrentIndex(static_cast<int>(almanac_.tab()));
   showMonth();
+  year_->showYear();
   chart_->update();
 }
 

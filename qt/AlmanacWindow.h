@@ -14,6 +14,7 @@ class QTableWidget;
 namespace tessaly::qtview {
 
 class DayChart;
+class YearGridView;
 
 class AlmanacWindow : public QWidget {
   Q_OBJECT
@@ -49,6 +50,7 @@ class AlmanacWindow : public QWidget {
   QLabel* pickerLabel_ = nullptr;
   QTableWidget* table_ = nullptr;
   DayChart* chart_ = nullptr;
+  YearGridView* year_ = nullptr;
   bool showing_ = false;
 };
 

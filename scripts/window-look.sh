@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Looks at the window without a screen: starts it under a virtual X server,
 # takes the English and Russian screenshots of docs/ (the main window with
-# its picture of the Moon, and the almanac's month and day tabs, opened from
-# the keyboard), and measures the time from start to the first paint and
-# the resident memory after a minute of real-time tracking. Needs Xvfb,
+# its picture of the Moon, and the almanac's month, day and year tabs, opened
+# from the keyboard), and measures the time from start to the first paint
+# and the resident memory after a minute of real-time tracking. Needs Xvfb,
 # ImageMagick's import and xdotool.
 #   scripts/window-look.sh [path/to/tessaly]   (TRACK_SECONDS=60 by default)
 set -euo pipefail
@@ -74,8 +74,10 @@ keys "$(main_window)" alt+a Return
 import -window "$(almanac_window)" docs/almanac-month-en.png
 keys "$(almanac_window)" ctrl+Tab
 import -window "$(almanac_window)" docs/almanac-day-en.png
+keys "$(almanac_window)" ctrl+Tab
+import -window "$(almanac_window)" docs/almanac-year-en.png
 stop
-for picture in docs/almanac-month-en.png docs/almanac-day-en.png; do
+for picture in docs/almanac-month-en.png docs/almanac-day-en.png docs/almanac-year-en.png; do
   echo "$picture: $(identify -format '%wx%h' "$picture")"
 done
 

@@ -18,6 +18,13 @@ constexpr CaptionRow kAdditions[] = {
     {"ExportCsv", "&Export CSV…", "&Экспорт CSV…"},
     {"ExportIcs", "Export &iCalendar…", "Экспорт &iCalendar…"},
     {"CopyTable", "&Copy", "&Копировать"},
+    // The year tab: its grid, and what a screen reader says of a cell.
+    {"YearTab", "&Year", "&Год"},
+    {"PreviousYear", "< &Previous", "< &Предыдущий"},
+    {"NextYear", "&Next >", "&Следующий >"},
+    {"YearPicker", "Year:", "Год:"},
+    {"YearTable", "Moonrise and moonset by day and month", "Восход и заход Луны по дням и месяцам"},
+    {"YearCellSpoken", "%1 %2: rise %3, set %4", "%1 %2: восход %3, заход %4"},
     {"MidnightFraction", "Fraction at 0:00, %", "Доля в 0:00, %"},
     {"CsvFiles", "CSV files (*.csv)", "Файлы CSV (*.csv)"},
     {"IcsFiles", "iCalendar files (*.ics)", "Файлы iCalendar (*.ics)"},

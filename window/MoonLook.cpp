@@ -6,6 +6,7 @@
 
 #include "engine/NumberReading.h"
 #include "window/CaptionsAdditions.h"
+#include "window/FilledCaption.h"
 
 namespace tessaly {
 namespace {
@@ -29,13 +30,6 @@ LookPhase phaseOf(int percent, bool waxing) {
   if (std::abs(percent - 50) < kNearQuarter) return waxing ? LookPhase::FirstQuarter : LookPhase::LastQuarter;
   if (percent < 50) return waxing ? LookPhase::WaxingCrescent : LookPhase::WaningCrescent;
   return waxing ? LookPhase::WaxingGibbous : LookPhase::WaningGibbous;
-}
-
-std::string filled(std::string_view pattern, std::string_view first, std::string_view second = {}) {
-  std::string text(pattern);
-  for (auto [mark, value] : {std::pair{std::string_view("%1"), first}, {std::string_view("%2"), second}})
-    if (auto at = text.find(mark); at != std::string::npos) text.replace(at, mark.size(), value);
-  return text;
 }
 
 }  // namespace
@@ -62,12 +56,12 @@ MoonLook moonLookShown(const WindowModel& window, const ObservationState& state)
 
 std::string lookName(const MoonLook& look, Language language) {
   const auto phase = additionCaption(kPhaseCaptions[static_cast<int>(look.phase)], language);
-  return filled(additionCaption("LookName", language), phase, std::to_string(look.percent));
+  return filledCaption(additionCaption("LookName", language), {phase, std::to_string(look.percent)});
 }
 
 std::string lookDescription(const MoonLook& look, Language language) {
-  return filled(additionCaption(look.litOnRight ? "LookLitRight" : "LookLitLeft", language),
-                additionCaption(look.southern ? "LookSouthern" : "LookNorthern", language));
+  return filledCaption(additionCaption(look.litOnRight ? "LookLitRight" : "LookLitLeft", language),
+                       {additionCaption(look.southern ? "LookSouthern" : "LookNorthern", language)});
 }
 
 }  // namespace tessaly

@@ -190,6 +190,40 @@ class AlmanacWindowTest : public QObject {
     }
   }
 
+  void yearTabIsTheCommandLinesGridInBothLanguages() {
+    for (const char* lang : {"en", "ru"}) {
+      find<QAction>(lang == std::string("en") ? "me1_9" : "me1_10")->trigger();
+      find<QAction>("meMonthTable")->trigger();
+      find<QTabWidget>()->setCurrentIndex(2);
+      QProcess cli;
+      cli.start(TESSALY_CLI, {"--events", "--format", "grid", "--year", "2026", "--lang", lang});
+      cli.waitForFinished();
+      const QStringList lines = QString::fromUtf8(cli.readAllStandardOutput()).split('\n');
+      QCOMPARE(find<QLabel>("YearTitle")->text(), lines.at(0));
+      auto* table = find<QTableWidget>("YearTable");
+      QCOMPARE(table->rowCount(), 31);
+      // Each cell of the printed grid: the day as wide as its heading, then
+      // twelve cells of 11 characters, two blanks before each.
+      const auto dayWidth = std::max<qsizetype>(2, lines.at(1).indexOf(' '));
+      for (int r = 0; r < 31; ++r) {
+        const QString line = lines.at(r + 3).leftJustified(dayWidth + 12 * 13);
+        QCOMPARE(table->item(r, 0)->text(), line.left(dayWidth).trimmed());
+        for (int c = 1; c <= 12; ++c) {
+          const QString cell = line.mid(dayWidth + 2 + (c - 1) * 13, 11);
+          QCOMPARE(table->item(r, c)->text(), cell.trimmed().isEmpty() ? QString() : cell);
+        }
+      }
+      QVERIFY(table->item(5, 12)->font().bold());
+      QVERIFY(!table->item(5, 11)->font().bold());
+      QVERIFY(table->item(5, 12)->data(Qt::AccessibleTextRole).toString().startsWith(
+          lang == std::string("en") ? "6 Dec: rise " : "6 Дек: восход "));
+      QTest::mouseClick(find<QPushButton>("NextYear"), Qt::LeftButton);
+      QVERIFY(find<QLabel>("YearTitle")->text().endsWith("2027"));
+      QVERIFY(!table->item(5, 12)->font().bold());
+      QTest::mouseClick(find<QPushButton>("PreviousYear"), Qt::LeftButton);
+    }
+  }
+
   void monthNavigationTodayAndCopy() {
     find<QAction>("meMonthTable")->trigger();
     auto* table = find<QTableWidget>("MonthTable");
