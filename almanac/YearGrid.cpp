@@ -24,8 +24,12 @@ std::string gridCell(const EventRow& row) {
          rightAligned(eventColumnText(row, *findColumn("set")));
 }
 
+std::string yearGridTitle(int year, Language language) {
+  return std::string(captionOf(almanacGridCaptions(), "gridTitle", language)) + "  " + std::to_string(year);
+}
+
 void writeYearGrid(std::ostream& out, int year, const YearOfRows& months, Language language) {
-  out << captionOf(almanacGridCaptions(), "gridTitle", language) << "  " << year << '\n';
+  out << yearGridTitle(year, language) << '\n';
   std::vector<std::string> captions{std::string(captionOf(almanacGridCaptions(), "gridDay", language))};
   std::vector<std::size_t> widths{2};
   for (const CaptionRow& month : almanacMonthCaptions()) {

@@ -26,6 +26,9 @@ std::optional<std::string> eventYear(RowCalculator& calculator, const Zone& zone
 // cells, empty past a month's end.
 std::vector<std::vector<std::string>> yearGridRows(const YearOfRows& months);
 
+// "Moon Rise and Moon Set  2027", the grid's first line.
+std::string yearGridTitle(int year, Language language);
+
 void writeYearGrid(std::ostream& out, int year, const YearOfRows& months, Language language);
 
 }  // namespace tessaly::almanac

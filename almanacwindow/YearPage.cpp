@@ -17,7 +17,7 @@ std::optional<std::string> yearPage(const MainForm& main, int year, YearPage& pa
   if (auto message = almanac::eventYear(calculator, zone, date::year{year}, almanac::kEventHour, months))
     return message;
   YearPage result{year, calculator.language(), {}, {}, almanac::yearGridRows(months)};
-  result.title = std::string(captionOf(almanacGridCaptions(), "gridTitle", result.language)) + "  " + std::to_string(year);
+  result.title = almanac::yearGridTitle(year, result.language);
   result.headings.emplace_back(captionOf(almanacGridCaptions(), "gridDay", result.language));
   for (const CaptionRow& month : almanacMonthCaptions()) result.headings.emplace_back(month.in(result.language));
   page = std::move(result);

@@ -48,6 +48,8 @@ void requireParts(const Options& o) {
   if (o.year && o.format != "grid") throw UsageError("--year needs --format grid");
   if (o.format == "grid" && !o.events) throw UsageError("--format grid needs --events");
   if (o.format == "ics" && !o.events) throw UsageError("--format ics needs --events");
+  if (o.pdf && o.format != "grid") throw UsageError("--pdf needs --format grid");
+  if (o.paper && !o.pdf) throw UsageError("--paper needs --pdf");
   if (o.format == "grid" && !o.year) throw UsageError("--format grid needs --year");
   if (!o.from && !o.year) {
     const char* given = o.to ? "--to" : o.days ? "--days" : o.step ? "--step" : o.format ? "--format"
@@ -129,6 +131,9 @@ AlmanacPlan planAlmanac(const Options& o) {
   if (o.step) plan.step = readOption([&] { return almanac::parseStep(*o.step); });
   plan.columns = chosenColumns(o);
   if (o.tz) plan.namedZone = namedZone(*o.tz);
+  plan.zoneName = o.tz.value_or("");
+  plan.pdf = o.pdf;
+  if (o.paper == "letter") plan.paper = Paper::Letter;
   return plan;
 }
 

@@ -1,6 +1,7 @@
 #include "app/CliAlmanac.h"
 
 #include "almanac/CalendarEvents.h"
+#include "almanac/PrintPage.h"
 #include "almanac/RowCalculator.h"
 #include "almanac/YearGrid.h"
 #include "app/CliProgress.h"
@@ -26,12 +27,23 @@ struct Run {
     return std::nullopt;
   }
 
-  std::optional<std::string> grid() const {
-    almanac::YearOfRows months;
-    const date::year year = date::year_month_day{plan.first}.year();
-    if (auto message = almanac::eventYear(calculator, zone, year, plan.timeOfDay, months)) return message;
-    almanac::writeYearGrid(out, int(year), months, calculator.language());
-    return std::nullopt;
+  int year() const { return int(date::year_month_day{plan.first}.year()); }
+
+  std::optional<std::string> grid(almanac::YearOfRows& months) const {
+    return almanac::eventYear(calculator, zone, date::year{year()}, plan.timeOfDay, months);
+  }
+
+  // The grid on paper, headed by the place and the zone.
+  int gridPdf(const almanac::YearOfRows& months, const MainForm& source, std::ostream& err) const {
+    const Language language = calculator.language();
+    const std::string zoneName = plan.zoneName.empty() ? source.model().text("Timezon") : plan.zoneName;
+    const almanac::PrintPage page =
+        almanac::yearPrintPage(year(), months, language, almanac::placeHeading(source.model(), zoneName, language));
+    if (const std::string error = writePagePdf(*plan.pdf, page, plan.paper); !error.empty()) {
+      err << "tessaly-cli: cannot write " << *plan.pdf << ": " << error << '\n';
+      return kExitOutputFailed;
+    }
+    return kExitDone;
   }
 
   std::optional<std::string> calendar(const MainForm& source) const {
@@ -79,7 +91,10 @@ int runAlmanac(const AlmanacPlan& plan, const MainForm& source, CheckedOutput& o
   std::optional<std::string> message = run.refusedZone();
   if (!message) {
     if (plan.format == Format::Grid) {
-      message = run.grid();
+      almanac::YearOfRows months;
+      message = run.grid(months);
+      if (!message && plan.pdf) return run.gridPdf(months, source, err);
+      if (!message) almanac::writeYearGrid(out, run.year(), months, calculator.language());
     } else if (plan.format == Format::Ics) {
       message = run.calendar(source);
     } else {

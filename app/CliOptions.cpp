@@ -91,6 +91,9 @@ const char* const kUsage =
     "                         12:00)\n"
     "  --year YYYY            with --events --format grid: the year's table of\n"
     "                         moonrise and moonset\n"
+    "  --pdf FILE             with --format grid: write the year's table to FILE\n"
+    "                         as a one-page PDF, with the place and zone\n"
+    "  --paper a4|letter      the PDF's paper, landscape (default a4)\n"
     "\n"
     "Without a place, zone, language or azimuth reference the saved settings of\n"
     "the window are used ($XDG_CONFIG_HOME/tessaly.ini or ~/.config/tessaly.ini).\n"
@@ -116,6 +119,11 @@ Options parseOptions(int argc, const char* const* argv) {
     else if (arg == "--fields") o.fields = value();
     else if (arg == "--year") o.year = value();
     else if (arg == "--tz") o.tz = value();
+    else if (arg == "--pdf") o.pdf = value();
+    else if (arg == "--paper") {
+      o.paper = value();
+      requireOneOf(arg, *o.paper, {"a4", "letter"});
+    }
     else if (arg == "--format") {
       o.format = value();
       requireOneOf(arg, *o.format, {"table", "csv", "json", "grid", "ics"});
@@ -144,7 +152,7 @@ Options parseOptions(int argc, const char* const* argv) {
 }
 
 bool wantsAlmanac(const Options& o) {
-  return o.from || o.to || o.days || o.step || o.format || o.fields || o.year || o.events;
+  return o.from || o.to || o.days || o.step || o.format || o.fields || o.year || o.events || o.pdf || o.paper;
 }
 
 void refuseConflicts(const Options& o) {

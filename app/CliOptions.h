@@ -30,6 +30,8 @@ struct Options {
   std::optional<std::string> fields;  // comma-separated column names
   std::optional<std::string> year;    // YYYY, for the grid
   std::optional<std::string> tz;      // AREA/CITY
+  std::optional<std::string> pdf;     // FILE, for the grid
+  std::optional<std::string> paper;   // a4 | letter
   bool events = false;
   std::vector<FieldText> sets;  // --set FIELD=TEXT, in order
 };
