@@ -7,6 +7,7 @@
 #include <array>
 #include <functional>
 
+#include "almanac/PrintPage.h"
 #include "almanacwindow/AlmanacMoment.h"
 #include "almanacwindow/DayCurve.h"
 #include "almanacwindow/MonthPage.h"
@@ -64,6 +65,11 @@ class AlmanacForm {
   void showYear(int year);
   void previousYear() { showYear(gridYear_ - 1); }
   void nextYear() { showYear(gridYear_ + 1); }
+
+  // The tab in view for paper: its title, the place, coordinates and zone,
+  // and the month's or year's table; the day's page has no lines, its
+  // chart is drawn below the heading.
+  almanac::PrintPage printPage() const;
 
   // Called after anything the almanac window shows has changed.
   void setChangeListener(std::function<void()> listener) { onChange_ = std::move(listener); }

@@ -25,8 +25,9 @@
 namespace tessaly::qtview {
 namespace {
 
-// Buttons named after their captions.
-constexpr std::string_view kButtons[] = {"PreviousMonth", "NextMonth", "ExportCsv", "ExportIcs", "CopyTable"};
+// Buttons named after their captions: the month tab's, then the window's.
+constexpr std::string_view kButtons[] = {"PreviousMonth", "NextMonth", "ExportCsv", "ExportIcs", "CopyTable",
+                                         "PrintPage",     "ExportPdf"};
 
 }  // namespace
 
@@ -46,8 +47,20 @@ AlmanacWindow::AlmanacWindow(AlmanacForm& almanac, QWidget* parent)
   // Esc closes this window only; in the main window it ends the program.
   auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
   connect(escape, &QShortcut::activated, this, &QWidget::close);
+  auto* print = new QPushButton(this);
+  auto* exportPdf = new QPushButton(this);
+  print->setObjectName("PrintPage");
+  exportPdf->setObjectName("ExportPdf");
+  connect(print, &QPushButton::clicked, this, &AlmanacWindow::printTab);
+  connect(exportPdf, &QPushButton::clicked, this, &AlmanacWindow::choosePdfFile);
+  connect(new QShortcut(QKeySequence::Print, this), &QShortcut::activated, this, &AlmanacWindow::printTab);
+  auto* paper = new QHBoxLayout;
+  paper->addStretch();
+  paper->addWidget(print);
+  paper->addWidget(exportPdf);
   auto* outer = new QVBoxLayout(this);
   outer->addWidget(tabs_);
+  outer->addLayout(paper);
   const int line = fontMetrics().height();
   resize(line * 74, line * 36);
   setCaptions();

@@ -33,6 +33,9 @@ class AlmanacWindow : public QWidget {
   void exportTo(const QString& path);
   void exportCalendarTo(const QString& path);
   void copyTable() const;
+  // The tab in view on paper: through the print dialog, or as a PDF.
+  void printTab();
+  void exportPdfTo(const QString& path);
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -42,6 +45,7 @@ class AlmanacWindow : public QWidget {
   void showMonth();
   void chooseExportFile();
   void chooseCalendarFile();
+  void choosePdfFile();
   QString caption(std::string_view control) const;
 
   AlmanacForm& almanac_;

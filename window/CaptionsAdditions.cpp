@@ -27,6 +27,9 @@ constexpr CaptionRow kAdditions[] = {
     {"YearCellSpoken", "%1 %2: rise %3, set %4", "%1 %2: восход %3, заход %4"},
     {"MidnightFraction", "Fraction at 0:00, %", "Доля в 0:00, %"},
     {"CsvFiles", "CSV files (*.csv)", "Файлы CSV (*.csv)"},
+    {"PrintPage", "P&rint…", "Пе&чать…"},
+    {"ExportPdf", "Export PD&F…", "Экспорт &PDF…"},
+    {"PdfFiles", "PDF files (*.pdf)", "Файлы PDF (*.pdf)"},
     {"IcsFiles", "iCalendar files (*.ics)", "Файлы iCalendar (*.ics)"},
     {"CsvWriteFailed", "Could not write the file.", "Не удалось записать файл."},
     // The day chart; %1 and %2 are filled in.

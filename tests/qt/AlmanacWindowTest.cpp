@@ -43,6 +43,21 @@ QByteArray cliMonthCsv(const char* lang, const char* format = "csv") {
   return cli.readAllStandardOutput();
 }
 
+QString pdfText(const QString& path) {
+  QProcess reader;
+  reader.start("pdftotext", {"-layout", path, "-"});
+  reader.waitForFinished();
+  return QString::fromUtf8(reader.readAllStandardOutput());
+}
+
+// The lines of a text as their words, blank lines left out.
+QStringList words(const QString& text) {
+  QStringList lines;
+  for (const QString& line : text.split('\n'))
+    if (const QString simple = line.simplified(); !simple.isEmpty()) lines << simple;
+  return lines;
+}
+
 QByteArray withoutStamps(QByteArray calendar) {
   static const QRegularExpression stamp("DTSTAMP:[0-9TZ]+\r\n");
   return QString::fromUtf8(calendar).remove(stamp).toUtf8();
@@ -221,6 +236,42 @@ class AlmanacWindowTest : public QObject {
       QVERIFY(find<QLabel>("YearTitle")->text().endsWith("2027"));
       QVERIFY(!table->item(5, 12)->font().bold());
       QTest::mouseClick(find<QPushButton>("PreviousYear"), Qt::LeftButton);
+    }
+  }
+
+  // Each tab on paper: one landscape page headed by its title, the place,
+  // its coordinates and the zone; the year's cells those of the printed grid.
+  void eachTabAsAPdfInBothLanguages() {
+    for (const char* lang : {"en", "ru"}) {
+      const bool english = lang == std::string("en");
+      find<QAction>(english ? "me1_9" : "me1_10")->trigger();
+      find<QAction>("meMonthTable")->trigger();
+      QTemporaryDir dir;
+      for (int tab = 0; tab < 3; ++tab) {
+        find<QTabWidget>()->setCurrentIndex(tab);
+        const QString path = dir.filePath(QStringLiteral("tab%1.pdf").arg(tab));
+        find<qtview::AlmanacWindow>("AlmanacWindow")->exportPdfTo(path);
+        QProcess info;
+        info.start("pdfinfo", {path});
+        info.waitForFinished();
+        const QString infoText = QString::fromUtf8(info.readAllStandardOutput());
+        QVERIFY2(infoText.contains(QRegularExpression("Pages: +1\\n")), qPrintable(infoText));
+        QVERIFY2(infoText.contains("842 x 595 pts (A4)"), qPrintable(infoText));  // landscape
+        const QString text = pdfText(path);
+        QVERIFY2(text.contains(english ? "45°00′ North, 30°15′ East; Timezone: 2" : "45°00′ Сев., 30°15′ Вост.; Часовой пояс: 2"),
+                 qPrintable(text));
+        const char* titles[2][3] = {{"Moon rise, set, culminations and phases by date  Dec 2026",
+                                     "Altitude of the Moon on 6.12.2026", "Moon Rise and Moon Set  2026"},
+                                    {"Восход, заход, кульминации и фазы Луны по датам  Дек 2026",
+                                     "Высота Луны 6.12.2026", "Восход и заход Луны  2026"}};
+        QVERIFY2(text.simplified().contains(QString(titles[english ? 0 : 1][tab]).simplified()), qPrintable(text));
+      }
+      QProcess cli;
+      cli.start(TESSALY_CLI, {"--events", "--format", "grid", "--year", "2026", "--lang", lang});
+      cli.waitForFinished();
+      QStringList grid = QString::fromUtf8(cli.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+      grid.removeAt(2);  // the rule, a drawn line on paper
+      QCOMPARE(words(pdfText(dir.filePath("tab2.pdf"))).mid(2), words(grid.join(QLatin1Char(10))).mid(1));
     }
   }
 
