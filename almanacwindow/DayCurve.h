@@ -14,6 +14,7 @@ struct DaySample {
   double hours;              // local time
   double altitude;           // true altitude, degrees
   std::string altitudeText;  // as Calculate shows it for that moment
+  double azimuth = 0;        // degrees from north through east, whatever the reference in force
 };
 
 enum class DayEvent { Rise, Set, UpperCulmination, LowerCulmination };
@@ -38,6 +39,7 @@ DayCurve dayCurve(AlmanacMoment& moment);
 // Where the moment itself stands: local time in hours and true altitude.
 struct DayMoment {
   double hours, altitude;
+  double azimuth;  // degrees from north through east
   std::string timeText, altitudeText;
 };
 DayMoment dayMoment(const AlmanacMoment& moment);
