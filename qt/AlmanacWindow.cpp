@@ -18,6 +18,7 @@
 
 #include "qt/DayChart.h"
 #include "qt/QtText.h"
+#include "qt/SkyPathView.h"
 #include "qt/YearGridView.h"
 #include "window/Calculate.h"
 #include "window/CaptionsAdditions.h"
@@ -37,7 +38,13 @@ AlmanacWindow::AlmanacWindow(AlmanacForm& almanac, QWidget* parent)
   tabs_ = new QTabWidget(this);
   tabs_->addTab(monthPage(), QString());
   chart_ = new DayChart(almanac_, this);
-  tabs_->addTab(chart_, QString());
+  sky_ = new SkyPathView(almanac_, this);
+  auto* day = new QWidget;
+  auto* dayLayout = new QHBoxLayout(day);
+  dayLayout->setContentsMargins(0, 0, 0, 0);
+  dayLayout->addWidget(chart_, 3);
+  dayLayout->addWidget(sky_, 2);
+  tabs_->addTab(day, QString());
   year_ = new YearGridView(almanac_, this);
   tabs_->addTab(year_, QString());
   // The tabs stand in the order of the form's tabs.
@@ -123,6 +130,7 @@ void AlmanacWindow::setCaptions() {
   tabs_->setTabText(1, caption("DayTab"));
   tabs_->setTabText(2, caption("YearTab"));
   year_->setCaptions();
+  sky_->setCaptions();
   for (std::string_view name : kButtons)
     findChild<QPushButton*>(toQString(name))->setText(caption(name));
   pickerLabel_->setText(caption("MonthPicker"));
@@ -189,6 +197,7 @@ void AlmanacWindow::showForm() {
   tabs_->setCurrentIndex(static_cast<int>(almanac_.tab()));
   showMonth();
   year_->showYear();
+  sky_->update();
   chart_->update();
 }
 

@@ -15,6 +15,7 @@ namespace tessaly::qtview {
 
 class DayChart;
 class YearGridView;
+class SkyPathView;
 
 class AlmanacWindow : public QWidget {
   Q_OBJECT
@@ -55,6 +56,7 @@ class AlmanacWindow : public QWidget {
   QTableWidget* table_ = nullptr;
   DayChart* chart_ = nullptr;
   YearGridView* year_ = nullptr;
+  SkyPathView* sky_ = nullptr;
   bool showing_ = false;
 };
 

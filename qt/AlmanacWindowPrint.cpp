@@ -5,9 +5,9 @@
 #include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QTabWidget>
 
 #include "qt/AlmanacWindow.h"
-#include "qt/DayChart.h"
 #include "qt/PagePainter.h"
 #include "qt/QtText.h"
 #include "window/CaptionsAdditions.h"
@@ -19,7 +19,7 @@ void AlmanacWindow::printTab() {
   printer.setPageOrientation(QPageLayout::Landscape);
   printer.setDocName(toQString(almanac_.printPage().title));
   QPrintDialog dialog(&printer, this);
-  if (dialog.exec() == QDialog::Accepted) paintPage(printer, almanac_.printPage(), chart_);
+  if (dialog.exec() == QDialog::Accepted) paintPage(printer, almanac_.printPage(), tabs_->currentWidget());
 }
 
 void AlmanacWindow::choosePdfFile() {
@@ -35,7 +35,7 @@ void AlmanacWindow::exportPdfTo(const QString& path) {
   writer.setPageOrientation(QPageLayout::Landscape);
   writer.setTitle(toQString(page.title));
   writer.setCreator(QStringLiteral("Tessaly"));
-  if (!paintPage(writer, page, chart_))
+  if (!paintPage(writer, page, tabs_->currentWidget()))
     QMessageBox::warning(this, toQString(kWindowCaption), caption("CsvWriteFailed"));
 }
 

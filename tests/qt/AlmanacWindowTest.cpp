@@ -21,10 +21,12 @@
 #include <vector>
 
 #include "almanac/Csv.h"
+#include "almanacwindow/SkyPath.h"
 #include "qt/AlmanacWindow.h"
 #include "qt/DayChart.h"
 #include "qt/MainWindowView.h"
 #include "qt/MoonPicture.h"
+#include "qt/SkyPathView.h"
 #include "tests/support/WindowSession.h"
 #include "window/WindowFields.h"
 
@@ -273,6 +275,22 @@ class AlmanacWindowTest : public QObject {
       grid.removeAt(2);  // the rule, a drawn line on paper
       QCOMPARE(words(pdfText(dir.filePath("tab2.pdf"))).mid(2), words(grid.join(QLatin1Char(10))).mid(1));
     }
+  }
+
+  void skyPathBesideTheChartSpeaksThePathInTheLanguageInForce() {
+    find<QAction>("meDayChart")->trigger();
+    auto* sky = find<qtview::SkyPathView>("SkyPath");
+    QVERIFY(sky->isVisible());
+    QVERIFY(find<qtview::DayChart>()->isVisible());
+    sky->grab();  // painting brings the description up to date
+    const AlmanacForm& almanac = find<qtview::AlmanacWindow>("AlmanacWindow")->almanac();
+    QCOMPARE(sky->accessibleName(), QString("Path of the Moon across the sky"));
+    QCOMPARE(sky->accessibleDescription(), QString::fromStdString(skyPathSpoken(almanac.day(), Language::English)));
+    QVERIFY(sky->accessibleDescription().startsWith("Rises at 4:55 in the east-southeast."));
+    find<QAction>("me1_10")->trigger();
+    sky->grab();
+    QCOMPARE(sky->accessibleName(), QString("Путь Луны по небу"));
+    QVERIFY(sky->accessibleDescription().startsWith("Восходит в 4:55"));
   }
 
   void monthNavigationTodayAndCopy() {
