@@ -18,6 +18,7 @@
 
 #include "qt/DayChart.h"
 #include "qt/QtText.h"
+#include "qt/TextTable.h"
 #include "qt/SkyPathView.h"
 #include "qt/YearGridView.h"
 #include "window/Calculate.h"
@@ -142,26 +143,8 @@ void AlmanacWindow::setCaptions() {
 void AlmanacWindow::showMonth() {
   picker_->setDate(QDate(almanac_.year(), almanac_.month(), 1));
   const MonthPage& page = almanac_.page();
-  table_->clear();
-  table_->setColumnCount(static_cast<int>(page.headings.size()));
-  table_->setRowCount(static_cast<int>(page.rows.size()));
-  QStringList headings;
-  for (const std::string& heading : page.headings) headings << toQString(heading);
-  table_->setHorizontalHeaderLabels(headings);
   const auto today = almanac_.todayRow();
-  QFont bold = table_->font();
-  bold.setBold(true);
-  for (std::size_t r = 0; r < page.rows.size(); ++r)
-    for (std::size_t c = 0; c < page.rows[r].size(); ++c) {
-      auto* item = new QTableWidgetItem(toQString(page.rows[r][c]));
-      if (today == r) {
-        item->setBackground(palette().brush(QPalette::Highlight));
-        item->setForeground(palette().brush(QPalette::HighlightedText));
-        item->setFont(bold);
-      }
-      table_->setItem(static_cast<int>(r), static_cast<int>(c), item);
-    }
-  table_->resizeColumnsToContents();
+  fillTextTable(*table_, page.headings, page.rows, [today](std::size_t row, std::size_t) { return today == row; });
 }
 
 void AlmanacWindow::chooseExportFile() {

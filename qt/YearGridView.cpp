@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "qt/QtText.h"
+#include "qt/TextTable.h"
 #include "window/Calculate.h"
 #include "window/CaptionsAdditions.h"
 
@@ -40,7 +41,7 @@ YearGridView::YearGridView(AlmanacForm& almanac, QWidget* parent) : QWidget(pare
     if (!showing_) almanac_.showYear(year);
   });
 
-  table_ = new QTableWidget(31, 13, this);
+  table_ = new QTableWidget(this);
   table_->setObjectName("YearTable");
   table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   table_->verticalHeader()->hide();
@@ -76,25 +77,14 @@ void YearGridView::showYear() {
   picker_->setValue(almanac_.gridYear());
   const YearPage& page = almanac_.yearPage();
   title_->setText(toQString(page.title));
-  QStringList headings;
-  for (const std::string& heading : page.headings) headings << toQString(heading);
-  table_->setHorizontalHeaderLabels(headings);
   const auto today = almanac_.todayCell();
-  QFont bold = table_->font();
-  bold.setBold(true);
-  for (std::size_t r = 0; r < page.rows.size(); ++r)
-    for (std::size_t c = 0; c < page.rows[r].size(); ++c) {
-      auto* item = new QTableWidgetItem(toQString(page.rows[r][c]));
-      const int day = static_cast<int>(r) + 1, month = static_cast<int>(c);
-      if (month > 0) item->setData(Qt::AccessibleTextRole, toQString(yearCellSpoken(page, day, month)));
-      if (today == std::array{day, month}) {
-        item->setBackground(palette().brush(QPalette::Highlight));
-        item->setForeground(palette().brush(QPalette::HighlightedText));
-        item->setFont(bold);
-      }
-      table_->setItem(static_cast<int>(r), static_cast<int>(c), item);
-    }
-  table_->resizeColumnsToContents();
+  // Rows are days from 1, columns months from 1 after the day's column.
+  fillTextTable(*table_, page.headings, page.rows, [today](std::size_t row, std::size_t column) {
+    return today == std::array{static_cast<int>(row) + 1, static_cast<int>(column)};
+  });
+  for (int day = 1; day <= table_->rowCount(); ++day)
+    for (int month = 1; month < table_->columnCount(); ++month)
+      table_->item(day - 1, month)->setData(Qt::AccessibleTextRole, toQString(yearCellSpoken(page, day, month)));
 }
 
 }  // namespace tessaly::qtview
