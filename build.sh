@@ -5,7 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 packages=(g++ cmake make pkg-config libgtest-dev libbenchmark-dev nlohmann-json3-dev
-          libhowardhinnant-date-dev tzdata libgeonames-dev
+          libhowardhinnant-date-dev tzdata libgeonames-dev libical-dev khal libcairo2-dev fonts-dejavu-core poppler-utils
           qt6-base-dev qt6-svg-dev libgl-dev libnova-dev desktop-file-utils appstream man-db dpkg-dev)
 missing=()
 for p in "${packages[@]}"; do

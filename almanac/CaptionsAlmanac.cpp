@@ -46,10 +46,19 @@ constexpr CaptionRow kGrid[] = {
     {"gridDay", "Day", "День"},
 };
 
+// The events of a calendar besides the phases, by column key.
+constexpr CaptionRow kCalendar[] = {
+    {"rise", "Moonrise", "Восход Луны"},
+    {"set", "Moonset", "Заход Луны"},
+    {"culm", "Upper culmination of the Moon", "Верхняя кульминация Луны"},
+    {"lculm", "Lower culmination of the Moon", "Нижняя кульминация Луны"},
+};
+
 }  // namespace
 
 std::span<const CaptionRow> almanacColumnCaptions() { return kColumns; }
 std::span<const CaptionRow> almanacMonthCaptions() { return kMonths; }
 std::span<const CaptionRow> almanacGridCaptions() { return kGrid; }
+std::span<const CaptionRow> almanacCalendarCaptions() { return kCalendar; }
 
 }  // namespace tessaly

@@ -14,6 +14,8 @@ std::span<const CaptionRow> almanacColumnCaptions();
 std::span<const CaptionRow> almanacMonthCaptions();
 // "gridTitle" and "gridDay".
 std::span<const CaptionRow> almanacGridCaptions();
+// The names of a calendar's rise, set and culmination events.
+std::span<const CaptionRow> almanacCalendarCaptions();
 
 
 }  // namespace tessaly

@@ -24,8 +24,12 @@ std::string gridCell(const EventRow& row) {
          rightAligned(eventColumnText(row, *findColumn("set")));
 }
 
+std::string yearGridTitle(int year, Language language) {
+  return std::string(captionOf(almanacGridCaptions(), "gridTitle", language)) + "  " + std::to_string(year);
+}
+
 void writeYearGrid(std::ostream& out, int year, const YearOfRows& months, Language language) {
-  out << captionOf(almanacGridCaptions(), "gridTitle", language) << "  " << year << '\n';
+  out << yearGridTitle(year, language) << '\n';
   std::vector<std::string> captions{std::string(captionOf(almanacGridCaptions(), "gridDay", language))};
   std::vector<std::size_t> widths{2};
   for (const CaptionRow& month : almanacMonthCaptions()) {
@@ -33,11 +37,24 @@ void writeYearGrid(std::ostream& out, int year, const YearOfRows& months, Langua
     widths.push_back(kCellWidth);
   }
   Table table(out, std::move(captions), std::move(widths), 0);
+  for (const std::vector<std::string>& cells : yearGridRows(months)) table.row(cells);
+}
+
+std::optional<std::string> eventYear(RowCalculator& calculator, const Zone& zone, date::year year,
+                                     std::chrono::seconds timeOfDay, YearOfRows& months) {
+  for (unsigned m = 1; m <= 12; ++m)
+    if (auto message = eventMonth(calculator, zone, year / date::month{m}, timeOfDay, months[m - 1])) return message;
+  return std::nullopt;
+}
+
+std::vector<std::vector<std::string>> yearGridRows(const YearOfRows& months) {
+  std::vector<std::vector<std::string>> rows;
   for (std::size_t day = 1; day <= 31; ++day) {
     std::vector<std::string> cells{std::to_string(day)};
-    for (const std::vector<EventRow>& rows : months) cells.push_back(day <= rows.size() ? gridCell(rows[day - 1]) : "");
-    table.row(cells);
+    for (const std::vector<EventRow>& days : months) cells.push_back(day <= days.size() ? gridCell(days[day - 1]) : "");
+    rows.push_back(std::move(cells));
   }
+  return rows;
 }
 
 }  // namespace tessaly::almanac

@@ -48,6 +48,7 @@ bool AlmanacForm::take(MessageSink& messages) {
     date_ = date;
     month_ = static_cast<int>(s.InMonth);
     year_ = static_cast<int>(s.InYear);
+    gridYear_ = year_;
   }
   MomentInputs dayInputs = without(inputs, kTimeOfDay);
   if (dayInputs_ != dayInputs) {
@@ -56,7 +57,7 @@ bool AlmanacForm::take(MessageSink& messages) {
   }
   moment_ = dayMoment(calculator_);
   cursor_.follow(day_, moment_);
-  return fillMonth(messages);
+  return fillMonth(messages) && fillYear(messages);
 }
 
 bool AlmanacForm::fillMonth(MessageSink& messages) {
@@ -80,6 +81,31 @@ bool AlmanacForm::fillMonth(MessageSink& messages) {
   return true;
 }
 
+// Only while its tab is in view: a year takes some 365 Calculates.
+bool AlmanacForm::fillYear(MessageSink& messages) {
+  if (tab_ != Tab::Year) return true;
+  auto inputs = std::pair{without(this->inputs(), dateAndTimeFields()), gridYear_};
+  if (yearInputs_ == inputs) return true;
+  if (auto message = tessaly::yearPage(main_, gridYear_, yearPage_)) {
+    messages.showMessage(*message);
+    return false;
+  }
+  yearInputs_ = std::move(inputs);
+  return true;
+}
+
+std::optional<std::array<int, 2>> AlmanacForm::todayCell() const {
+  if (today_[2] != yearPage_.year) return std::nullopt;
+  return std::array{today_[0], today_[1]};
+}
+
+void AlmanacForm::showYear(int year) {
+  if (year < kFirstYear || year > kLastYear) return;
+  gridYear_ = year;
+  fillYear(messages_);
+  changed();
+}
+
 std::optional<std::size_t> AlmanacForm::todayRow() const {
   if (today_[1] != page_.month || today_[2] != page_.year) return std::nullopt;
   return static_cast<std::size_t>(today_[0] - 1);
@@ -94,6 +120,7 @@ void AlmanacForm::open(Tab tab) {
 
 void AlmanacForm::tabChosen(Tab tab) {
   tab_ = tab;
+  fillYear(messages_);
   changed();
 }
 
@@ -125,6 +152,15 @@ void AlmanacForm::nextMonth() { month_ == 12 ? showMonth(1, year_ + 1) : showMon
 bool AlmanacForm::exportCsv(const std::string& path) const {
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
   out << monthCsv(page_);
+  out.close();
+  return static_cast<bool>(out);
+}
+
+bool AlmanacForm::exportCalendar(const std::string& path) const {
+  std::string text;
+  if (!monthCalendar(main_, month_, year_, std::chrono::system_clock::now(), text)) return false;
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out << text;
   out.close();
   return static_cast<bool>(out);
 }

@@ -7,10 +7,12 @@
 #include <array>
 #include <functional>
 
+#include "almanac/PrintPage.h"
 #include "almanacwindow/AlmanacMoment.h"
 #include "almanacwindow/DayCurve.h"
 #include "almanacwindow/DaySpeech.h"
 #include "almanacwindow/MonthPage.h"
+#include "almanacwindow/YearPage.h"
 #include "window/CaptionsAdditions.h"
 #include "window/MainForm.h"
 
@@ -18,7 +20,7 @@ namespace tessaly {
 
 class AlmanacForm {
  public:
-  enum class Tab { Month, Day };
+  enum class Tab { Month, Day, Year };
 
   AlmanacForm(MainForm& main, MessageSink& messages);
   AlmanacForm(const AlmanacForm&) = delete;
@@ -55,11 +57,28 @@ class AlmanacForm {
   std::optional<std::size_t> todayRow() const;
   // Writes the month's CSV; false when the file could not be written.
   bool exportCsv(const std::string& path) const;
+  // Writes the iCalendar file of the month's phases, as `tessaly-cli
+  // --events --format ics` writes it; false when it could not be written.
+  bool exportCalendar(const std::string& path) const;
   int month() const { return month_; }
   int year() const { return year_; }
   void showMonth(int month, int year);
   void previousMonth();
   void nextMonth();
+
+  // The year tab's grid, filled while that tab is in view.
+  const YearPage& yearPage() const { return yearPage_; }
+  int gridYear() const { return gridYear_; }
+  // Today's cell in the year shown: day 1 to 31 and month 1 to 12.
+  std::optional<std::array<int, 2>> todayCell() const;
+  void showYear(int year);
+  void previousYear() { showYear(gridYear_ - 1); }
+  void nextYear() { showYear(gridYear_ + 1); }
+
+  // The tab in view for paper: its title, the place, coordinates and zone,
+  // and the month's or year's table; the day's page has no lines, its
+  // chart is drawn below the heading.
+  almanac::PrintPage printPage() const;
 
   // Called after anything the almanac window shows has changed.
   void setChangeListener(std::function<void()> listener) { onChange_ = std::move(listener); }
@@ -69,6 +88,7 @@ class AlmanacForm {
   MomentInputs inputs() const;
   bool take(MessageSink& messages);
   bool fillMonth(MessageSink& messages);
+  bool fillYear(MessageSink& messages);
   void changed() const {
     if (onChange_) onChange_();
   }
@@ -90,6 +110,9 @@ class AlmanacForm {
   bool shown_ = false;
   Tab tab_ = Tab::Month;
   int month_ = 1, year_ = 2000;
+  std::optional<std::pair<MomentInputs, int>> yearInputs_;
+  YearPage yearPage_;
+  int gridYear_ = 2000;
   std::function<void()> onChange_;
 };
 

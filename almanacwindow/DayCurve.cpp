@@ -1,5 +1,7 @@
 #include "almanacwindow/DayCurve.h"
 
+#include <cmath>
+
 #include "engine/NumberReading.h"
 #include "engine/NumberText.h"
 #include "window/Calculate.h"
@@ -17,6 +19,12 @@ constexpr EventFields kEvents[] = {
     {DayEvent::UpperCulmination, "CulmHour(0)", "CulmMin(0)", "ATransit(0)"},
     {DayEvent::LowerCulmination, "CulmHour(1)", "CulmMin(1)", "ATransit(1)"},
 };
+
+// The azimuth Calculate worked out, before the reference in force turned it.
+double azimuthFromNorth(const ObservationState& s) {
+  const double azimuth = std::fmod(s.AzDeg - s.azimuthOffset(), 360);
+  return azimuth < 0 ? azimuth + 360 : azimuth;
+}
 
 }  // namespace
 
@@ -46,7 +54,7 @@ DayCurve dayCurve(AlmanacMoment& moment) {
     s.InSec = 0;
     setUniversalTime(s);
     moment.engine().MAINCALC();
-    day.samples.push_back({minutes / 60.0, s.AltGeo, w.text("AltTrue")});
+    day.samples.push_back({minutes / 60.0, s.AltGeo, w.text("AltTrue"), azimuthFromNorth(s)});
   }
   s = calculated;
   moment.engine().MAINCALC();
@@ -59,7 +67,7 @@ DayMoment dayMoment(const AlmanacMoment& moment) {
   std::string seconds = numberText(s.InSec);
   if (seconds.size() < 2) seconds = "0" + seconds;
   return {s.InHour + s.InMin / 60 + s.InSec / 3600, s.AltGeo,
-          clockText(numberText(s.InHour), numberText(s.InMin)) + ":" + seconds, w.text("AltTrue")};
+          clockText(numberText(s.InHour), numberText(s.InMin)) + ":" + seconds, w.text("AltTrue"), azimuthFromNorth(s)};
 }
 
 }  // namespace tessaly

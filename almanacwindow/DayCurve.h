@@ -14,6 +14,7 @@ struct DaySample {
   double hours;              // local time
   double altitude;           // true altitude, degrees
   std::string altitudeText;  // as Calculate shows it for that moment
+  double azimuth = 0;        // degrees from north through east, whatever the reference in force
 };
 
 enum class DayEvent { Rise, Set, UpperCulmination, LowerCulmination };
@@ -39,6 +40,7 @@ DayCurve dayCurve(AlmanacMoment& moment);
 struct DayMoment {
   double hours, altitude;
   std::string timeText, altitudeText;
+  double azimuth = 0;  // degrees from north through east
 };
 DayMoment dayMoment(const AlmanacMoment& moment);
 

@@ -2,6 +2,7 @@
 
 #include <sstream>
 
+#include "almanac/CalendarEvents.h"
 #include "almanac/Csv.h"
 #include "almanac/RowCalculator.h"
 #include "window/CaptionsAdditions.h"
@@ -59,6 +60,20 @@ std::string monthCsv(const MonthPage& page) {
   almanac::writeCsvRow(out, headingsOf(page.columns, page.language));
   for (const almanac::EventRow& row : page.events) almanac::writeCsvRow(out, almanac::eventRowTexts(row, page.columns));
   return out.str();
+}
+
+bool monthCalendar(const MainForm& main, int month, int year, std::chrono::system_clock::time_point stamp,
+                   std::string& text) {
+  almanac::RowCalculator calculator(main);
+  const FixedZone zone(main.model().text("Timezon"));
+  const date::local_days first{date::year{year} / date::month{static_cast<unsigned>(month)} / 1};
+  const date::local_days last{date::year{year} / date::month{static_cast<unsigned>(month)} / date::last};
+  std::vector<almanac::CalendarEvent> events;
+  if (almanac::calendarEvents(calculator, zone, main.model(), {first, last, almanac::kEventHour}, {}, events))
+    return false;
+  text = almanac::iCalendarText(events, almanac::calendarPlace(main.model()), nullptr,
+                                date::floor<std::chrono::seconds>(stamp));
+  return true;
 }
 
 std::string monthText(const MonthPage& page) {

@@ -1,6 +1,7 @@
 #pragma once
 // One month of the almanac for the window: the command line's event rows
 // of every date, each with the illuminated fraction at local midnight.
+#include <chrono>
 #include <optional>
 #include <string>
 #include <vector>
@@ -30,6 +31,11 @@ std::optional<std::string> monthPage(const WindowModel& place, std::optional<dou
 
 // Exactly what `tessaly-cli --events --format csv` writes for the month.
 std::string monthCsv(const MonthPage& page);
+
+// The iCalendar file of the month's phases in the main window's place,
+// zone and language, made at `stamp`; false for a refused input.
+bool monthCalendar(const MainForm& main, int month, int year, std::chrono::system_clock::time_point stamp,
+                   std::string& text);
 
 // The table as text for the clipboard: headings and rows, tab-separated.
 std::string monthText(const MonthPage& page);

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 
+#include "almanac/CalendarEvents.h"
 #include "almanac/EventRow.h"
 #include "app/DateTimeText.h"
 #include "app/UsageError.h"
@@ -46,6 +47,9 @@ void refuseAlmanacConflicts(const Options& o) {
 void requireParts(const Options& o) {
   if (o.year && o.format != "grid") throw UsageError("--year needs --format grid");
   if (o.format == "grid" && !o.events) throw UsageError("--format grid needs --events");
+  if (o.format == "ics" && !o.events) throw UsageError("--format ics needs --events");
+  if (o.pdf && o.format != "grid") throw UsageError("--pdf needs --format grid");
+  if (o.paper && !o.pdf) throw UsageError("--paper needs --pdf");
   if (o.format == "grid" && !o.year) throw UsageError("--format grid needs --year");
   if (!o.from && !o.year) {
     const char* given = o.to ? "--to" : o.days ? "--days" : o.step ? "--step" : o.format ? "--format"
@@ -59,6 +63,8 @@ std::vector<almanac::Column> chosenColumns(const Options& o) {
   if (!o.fields) return {};
   std::vector<almanac::Column> columns = readOption([&] { return almanac::parseColumns(*o.fields); });
   for (const almanac::Column& c : columns) {
+    if (o.format == "ics" && !almanac::isCalendarColumn(c))
+      throw UsageError("--fields: \"" + std::string(c.key) + "\" is no event of --format ics");
     if (o.events && !almanac::isEventColumn(c))
       throw UsageError("--fields: \"" + std::string(c.key) + "\" is no column of --events");
     // A moment row has no phases of its date: the column would stay blank.
@@ -116,6 +122,7 @@ AlmanacPlan planAlmanac(const Options& o) {
   plan.format = o.format == "csv"                 ? Format::Csv
                 : o.format == "json" || o.json    ? Format::Json
                 : o.format == "grid"              ? Format::Grid
+                : o.format == "ics"               ? Format::Ics
                                                   : Format::Table;
   setRange(o, plan);
   plan.timeOfDay = o.time                ? timeOfDay("--time", splitTime("--time", *o.time))
@@ -124,6 +131,9 @@ AlmanacPlan planAlmanac(const Options& o) {
   if (o.step) plan.step = readOption([&] { return almanac::parseStep(*o.step); });
   plan.columns = chosenColumns(o);
   if (o.tz) plan.namedZone = namedZone(*o.tz);
+  plan.zoneName = o.tz.value_or("");
+  plan.pdf = o.pdf;
+  if (o.paper == "letter") plan.paper = Paper::Letter;
   return plan;
 }
 

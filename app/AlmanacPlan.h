@@ -9,11 +9,12 @@
 #include "almanac/Columns.h"
 #include "almanac/MomentRange.h"
 #include "app/CliOptions.h"
+#include "app/PagePdf.h"
 #include "places/Zone.h"
 
 namespace tessaly::cli {
 
-enum class Format { Table, Csv, Json, Grid };
+enum class Format { Table, Csv, Json, Grid, Ics };
 
 struct AlmanacPlan {
   Format format = Format::Table;
@@ -23,6 +24,9 @@ struct AlmanacPlan {
   std::chrono::seconds timeOfDay{0};
   almanac::Step step{true, std::chrono::days{1}};
   std::vector<almanac::Column> columns;  // empty: the default ones
+  std::optional<std::string> pdf;        // the grid as a PDF file
+  Paper paper = Paper::A4;
+  std::string zoneName;                  // --tz, for the PDF's heading
 };
 
 // Throws UsageError with a one-line message naming the option.

@@ -1,5 +1,7 @@
 #include "app/CliAlmanac.h"
 
+#include "almanac/CalendarEvents.h"
+#include "almanac/PrintPage.h"
 #include "almanac/RowCalculator.h"
 #include "almanac/YearGrid.h"
 #include "app/CliRowOutput.h"
@@ -25,14 +27,34 @@ struct Run {
     return std::nullopt;
   }
 
-  std::optional<std::string> grid() const {
+  int year() const { return int(date::year_month_day{plan.first}.year()); }
+
+  std::optional<std::string> grid(almanac::YearOfRows& months) const {
     calculator.readOnly(almanac::eventPhaseFields());
-    almanac::YearOfRows months;
-    const date::year year = date::year_month_day{plan.first}.year();
-    for (unsigned m = 1; m <= 12; ++m)
-      if (auto message = almanac::eventMonth(calculator, zone, year / date::month{m}, plan.timeOfDay, months[m - 1]))
-        return message;
-    almanac::writeYearGrid(out, int(year), months, calculator.language());
+    return almanac::eventYear(calculator, zone, date::year{year()}, plan.timeOfDay, months);
+  }
+
+  // The grid on paper, headed by the place and the zone.
+  int gridPdf(const almanac::YearOfRows& months, const MainForm& source, std::ostream& err) const {
+    const Language language = calculator.language();
+    const std::string zoneName = plan.zoneName.empty() ? source.model().text("Timezon") : plan.zoneName;
+    const almanac::PrintPage page =
+        almanac::yearPrintPage(year(), months, language, almanac::placeHeading(source.model(), zoneName, language));
+    if (const std::string error = writePagePdf(*plan.pdf, page, plan.paper); !error.empty()) {
+      err << "tessaly-cli: cannot write " << *plan.pdf << ": " << error << '\n';
+      return kExitOutputFailed;
+    }
+    return kExitDone;
+  }
+
+  std::optional<std::string> calendar(const MainForm& source) const {
+    std::vector<almanac::CalendarEvent> events;
+    if (auto message = almanac::calendarEvents(calculator, zone, source.model(),
+                                               {plan.first, plan.last, plan.timeOfDay}, plan.columns, events))
+      return message;
+    const auto* named = dynamic_cast<const NamedZone*>(&zone);
+    const auto now = date::floor<std::chrono::seconds>(std::chrono::system_clock::now());
+    out << almanac::iCalendarText(events, almanac::calendarPlace(source.model()), named ? &named->zone() : nullptr, now);
     return std::nullopt;
   }
 
@@ -49,7 +71,12 @@ int runAlmanac(const AlmanacPlan& plan, const MainForm& source, CheckedOutput& o
   std::optional<std::string> message = run.refusedZone();
   if (!message) {
     if (plan.format == Format::Grid) {
-      message = run.grid();
+      almanac::YearOfRows months;
+      message = run.grid(months);
+      if (!message && plan.pdf) return run.gridPdf(months, source, err);
+      if (!message) almanac::writeYearGrid(out, run.year(), months, calculator.language());
+    } else if (plan.format == Format::Ics) {
+      message = run.calendar(source);
     } else {
       std::vector<almanac::Column> columns = plan.columns;
       if (columns.empty())

@@ -81,7 +81,11 @@ const char* const kUsage =
     "  --step Nd|Nh|Nm|Ns     time between rows, a whole number of days, hours,\n"
     "                         minutes or seconds (default 1d)\n"
     "  --format FORMAT        table (default), csv, json (JSON Lines: the --json\n"
-    "                         object of each row) or grid\n"
+    "                         object of each row), grid, or ics (with --events:\n"
+    "                         an iCalendar file of the phases, and of the rise,\n"
+    "                         set and culminations that --fields names: phases\n"
+    "                         rise set culm lculm; in universal time, or in the\n"
+    "                         zone of --tz)\n"
     "  --fields LIST          columns by name or field, for example date,time,alt,az\n"
     "                         (date time zone doy jd sid ra dec lon lat alt app az\n"
     "                         frac age dist distpct diam rise riseaz set setaz culm\n"
@@ -93,6 +97,9 @@ const char* const kUsage =
     "                         12:00)\n"
     "  --year YYYY            with --events --format grid: the year's table of\n"
     "                         moonrise and moonset\n"
+    "  --pdf FILE             with --format grid: write the year's table to FILE\n"
+    "                         as a one-page PDF, with the place and zone\n"
+    "  --paper a4|letter      the PDF's paper, landscape (default a4)\n"
     "\n"
     "Without a place, zone, language or azimuth reference the saved settings of\n"
     "the window are used ($XDG_CONFIG_HOME/tessaly.ini or ~/.config/tessaly.ini),\n"
@@ -121,9 +128,14 @@ Options parseOptions(int argc, const char* const* argv) {
     else if (arg == "--tz") o.tz = value();
     else if (arg == "--place") o.place = value();
     else if (arg == "--places") o.places = value();
+    else if (arg == "--pdf") o.pdf = value();
+    else if (arg == "--paper") {
+      o.paper = value();
+      requireOneOf(arg, *o.paper, {"a4", "letter"});
+    }
     else if (arg == "--format") {
       o.format = value();
-      requireOneOf(arg, *o.format, {"table", "csv", "json", "grid"});
+      requireOneOf(arg, *o.format, {"table", "csv", "json", "grid", "ics"});
     }
     else if (arg == "--date") o.date = value();
     else if (arg == "--time") o.time = value();
@@ -149,7 +161,7 @@ Options parseOptions(int argc, const char* const* argv) {
 }
 
 bool wantsAlmanac(const Options& o) {
-  return o.from || o.to || o.days || o.step || o.format || o.fields || o.year || o.events;
+  return o.from || o.to || o.days || o.step || o.format || o.fields || o.year || o.events || o.pdf || o.paper;
 }
 
 void refuseConflicts(const Options& o) {

@@ -26,12 +26,14 @@ struct Options {
   std::optional<std::string> to;      // D.M.YYYY
   std::optional<std::string> days;    // N
   std::optional<std::string> step;    // Nd | Nh | Nm | Ns
-  std::optional<std::string> format;  // table | csv | json | grid
+  std::optional<std::string> format;  // table | csv | json | grid | ics
   std::optional<std::string> fields;  // comma-separated column names
   std::optional<std::string> year;    // YYYY, for the grid
   std::optional<std::string> tz;      // AREA/CITY
   std::optional<std::string> place;   // a town's name: its coordinates and zone
   std::optional<std::string> places;  // a town's name: list the matches
+  std::optional<std::string> pdf;     // FILE, for the grid
+  std::optional<std::string> paper;   // a4 | letter
   bool events = false;
   std::vector<FieldText> sets;  // --set FIELD=TEXT, in order
 };

@@ -45,6 +45,9 @@ class Engine {
   void PhasePlus();
   void NewFull();
   void OneThree();
+  // The Julian date (universal time) of the principal phase of lunation
+  // PhaseK, quarter 0 to 3 from the new moon, into PhaseJD.
+  void principalPhase(int quarter);
 
   // Input conversion of the observer: reads the zone and position fields and
   // turns the position into hours east and radians north. False when a zone

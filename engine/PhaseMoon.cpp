@@ -56,6 +56,20 @@ void Engine::NewFull() { s.PhaseJD += correction(kNewFullTerms, s); }
 
 void Engine::OneThree() { s.PhaseJD += correction(kQuarterTerms, s); }
 
+void Engine::principalPhase(int quarter) {
+  PhasePlus();
+  if (quarter % 2 == 0) {
+    NewFull();
+    return;
+  }
+  OneThree();
+  const double m = s.PhaseSunM, mPrime = s.PhaseMoonM;
+  if (quarter == 1)
+    s.PhaseJD = s.PhaseJD + 0.0028 - 0.0004 * std::cos(m) + 0.0003 * std::cos(mPrime);
+  else
+    s.PhaseJD = s.PhaseJD - 0.0028 + 0.0004 * std::cos(m) - 0.0003 * std::cos(mPrime);
+}
+
 void Engine::showPhase(int slot, double lunationOffset) {
   const int quarter = static_cast<int>(lunationOffset * 4) % 4;
   // A first phase of offset 0 is the new moon PhaseMoon has just worked out
@@ -63,17 +77,7 @@ void Engine::showPhase(int slot, double lunationOffset) {
   const bool heldAlready = slot == 1 && lunationOffset == 0;
   if (!heldAlready) {
     s.PhaseK = single(Int(s.LunK) + lunationOffset);
-    PhasePlus();
-  }
-  if (quarter % 2 == 0) {
-    if (!heldAlready) NewFull();
-  } else {
-    OneThree();
-    const double m = s.PhaseSunM, mPrime = s.PhaseMoonM;
-    if (quarter == 1)
-      s.PhaseJD = s.PhaseJD + 0.0028 - 0.0004 * std::cos(m) + 0.0003 * std::cos(mPrime);
-    else
-      s.PhaseJD = s.PhaseJD - 0.0028 + 0.0004 * std::cos(m) - 0.0003 * std::cos(mPrime);
+    principalPhase(quarter);
   }
   s.PhaseJD = (s.PhaseJD - 2415018.5) + s.TZone / 24.0;
   const PhaseName& name = kPhaseNames[quarter];

@@ -48,6 +48,7 @@ class NamedZone : public Zone {
   LocalMoment moment(date::sys_seconds instant) const override;
   std::vector<std::string> textsBetween(date::sys_seconds from, date::sys_seconds to) const override;
   std::unique_ptr<Zone> copy() const override { return std::make_unique<NamedZone>(zone_); }
+  const date::time_zone& zone() const { return zone_; }
 
  private:
   const date::time_zone& zone_;

@@ -22,14 +22,18 @@
 #include "almanacwindow/WindowPlace.h"
 #include "qt/DayChart.h"
 #include "qt/QtText.h"
+#include "qt/SkyPathView.h"
+#include "qt/TextTable.h"
+#include "qt/YearGridView.h"
 #include "window/Calculate.h"
 #include "window/CaptionsAdditions.h"
 
 namespace tessaly::qtview {
 namespace {
 
-// Buttons named after their captions.
-constexpr std::string_view kButtons[] = {"PreviousMonth", "NextMonth", "ExportCsv", "CopyTable"};
+// Buttons named after their captions: the month tab's, then the window's.
+constexpr std::string_view kButtons[] = {"PreviousMonth", "NextMonth", "ExportCsv", "ExportIcs", "CopyTable",
+                                         "PrintPage",     "ExportPdf"};
 
 // A month box whose calendar opens from the keyboard too, with Alt+Down or
 // F4 as a drop-down list opens: the keys press its arrow.
@@ -68,15 +72,36 @@ AlmanacWindow::AlmanacWindow(AlmanacForm& almanac) : QWidget(nullptr, Qt::Window
   tabs_ = new QTabWidget(this);
   tabs_->addTab(monthPage(), QString());
   chart_ = new DayChart(almanac_, this);
-  tabs_->addTab(chart_, QString());
+  sky_ = new SkyPathView(almanac_, this);
+  auto* day = new QWidget;
+  auto* dayLayout = new QHBoxLayout(day);
+  dayLayout->setContentsMargins(0, 0, 0, 0);
+  dayLayout->addWidget(chart_, 3);
+  dayLayout->addWidget(sky_, 2);
+  tabs_->addTab(day, QString());
+  year_ = new YearGridView(almanac_, this);
+  tabs_->addTab(year_, QString());
+  // The tabs stand in the order of the form's tabs.
   connect(tabs_, &QTabWidget::currentChanged, this, [this](int index) {
-    if (!showing_) almanac_.tabChosen(index == 0 ? AlmanacForm::Tab::Month : AlmanacForm::Tab::Day);
+    if (!showing_) almanac_.tabChosen(static_cast<AlmanacForm::Tab>(index));
   });
   // Esc closes this window only; in the main window it ends the program.
   auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
   connect(escape, &QShortcut::activated, this, &QWidget::close);
+  auto* print = new QPushButton(this);
+  auto* exportPdf = new QPushButton(this);
+  print->setObjectName("PrintPage");
+  exportPdf->setObjectName("ExportPdf");
+  connect(print, &QPushButton::clicked, this, &AlmanacWindow::printTab);
+  connect(exportPdf, &QPushButton::clicked, this, &AlmanacWindow::choosePdfFile);
+  connect(new QShortcut(QKeySequence::Print, this), &QShortcut::activated, this, &AlmanacWindow::printTab);
+  auto* paper = new QHBoxLayout;
+  paper->addStretch();
+  paper->addWidget(print);
+  paper->addWidget(exportPdf);
   auto* outer = new QVBoxLayout(this);
   outer->addWidget(tabs_);
+  outer->addLayout(paper);
   setCaptions();
 }
 
@@ -85,6 +110,7 @@ QWidget* AlmanacWindow::monthPage() {
   auto* previous = new QPushButton(page);
   auto* next = new QPushButton(page);
   auto* exportCsv = new QPushButton(page);
+  auto* exportIcs = new QPushButton(page);
   auto* copy = new QPushButton(page);
   pickerLabel_ = new QLabel(page);
   picker_ = new MonthBox(page);
@@ -105,6 +131,7 @@ QWidget* AlmanacWindow::monthPage() {
   connect(previous, &QPushButton::clicked, this, [this] { almanac_.previousMonth(); });
   connect(next, &QPushButton::clicked, this, [this] { almanac_.nextMonth(); });
   connect(exportCsv, &QPushButton::clicked, this, [this] { chooseExportFile(); });
+  connect(exportIcs, &QPushButton::clicked, this, [this] { chooseCalendarFile(); });
   connect(copy, &QPushButton::clicked, this, [this] { copyTable(); });
 
   table_ = new QTableWidget(page);
@@ -116,7 +143,7 @@ QWidget* AlmanacWindow::monthPage() {
   table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() * 3 / 2);
 
   int i = 0;
-  for (QPushButton* button : {previous, next, exportCsv, copy}) button->setObjectName(toQString(kButtons[i++]));
+  for (QPushButton* button : {previous, next, exportCsv, exportIcs, copy}) button->setObjectName(toQString(kButtons[i++]));
 
   auto* navigation = new QHBoxLayout;
   navigation->addWidget(previous);
@@ -125,6 +152,7 @@ QWidget* AlmanacWindow::monthPage() {
   navigation->addWidget(next);
   navigation->addStretch();
   navigation->addWidget(exportCsv);
+  navigation->addWidget(exportIcs);
   navigation->addWidget(copy);
   // As the eye reads the row, then the table.
   QWidget* order[] = {previous, picker_, next, exportCsv, copy, table_};
@@ -143,6 +171,9 @@ void AlmanacWindow::setCaptions() {
   setWindowTitle(caption("AlmanacWindow"));
   tabs_->setTabText(0, caption("MonthTab"));
   tabs_->setTabText(1, caption("DayTab"));
+  tabs_->setTabText(2, caption("YearTab"));
+  year_->setCaptions();
+  sky_->setCaptions();
   for (std::string_view name : kButtons)
     findChild<QPushButton*>(toQString(name))->setText(caption(name));
   pickerLabel_->setText(caption("MonthPicker"));
@@ -239,6 +270,18 @@ void AlmanacWindow::chooseExportFile() {
   if (!path.isEmpty()) exportTo(path);
 }
 
+void AlmanacWindow::chooseCalendarFile() {
+  const QString suggested = QStringLiteral("tessaly-%1-%2.ics").arg(almanac_.year()).arg(almanac_.month(), 2, 10, QLatin1Char('0'));
+  const QString path = QFileDialog::getSaveFileName(this, caption("ExportIcs").remove(QLatin1Char('&')), suggested,
+                                                    caption("IcsFiles"));
+  if (!path.isEmpty()) exportCalendarTo(path);
+}
+
+void AlmanacWindow::exportCalendarTo(const QString& path) {
+  if (!almanac_.exportCalendar(toStdString(path)))
+    QMessageBox::warning(this, toQString(kWindowCaption), caption("CsvWriteFailed"));
+}
+
 void AlmanacWindow::exportTo(const QString& path) {
   if (!almanac_.exportCsv(toStdString(path)))
     QMessageBox::warning(this, toQString(kWindowCaption), caption("CsvWriteFailed"));
@@ -250,8 +293,10 @@ void AlmanacWindow::copyTable() const {
 
 void AlmanacWindow::showForm() {
   const QScopedValueRollback<bool> showing(showing_, true);
-  tabs_->setCurrentIndex(almanac_.tab() == AlmanacForm::Tab::Month ? 0 : 1);
+  tabs_->setCurrentIndex(static_cast<int>(almanac_.tab()));
   showMonth();
+  year_->showYear();
+  sky_->update();
   chart_->showDay();
 }
 

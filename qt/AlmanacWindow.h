@@ -15,6 +15,8 @@ class QTableWidget;
 namespace tessaly::qtview {
 
 class DayChart;
+class YearGridView;
+class SkyPathView;
 
 class AlmanacWindow : public QWidget {
   Q_OBJECT
@@ -33,7 +35,11 @@ class AlmanacWindow : public QWidget {
 
   // The two month buttons' work, the file already chosen.
   void exportTo(const QString& path);
+  void exportCalendarTo(const QString& path);
   void copyTable() const;
+  // The tab in view on paper: through the print dialog, or as a PDF.
+  void printTab();
+  void exportPdfTo(const QString& path);
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -44,6 +50,8 @@ class AlmanacWindow : public QWidget {
   void fillTable();
   void fitToTable(bool exactly);
   void chooseExportFile();
+  void chooseCalendarFile();
+  void choosePdfFile();
   QString caption(std::string_view control) const;
 
   AlmanacForm& almanac_;
@@ -52,6 +60,8 @@ class AlmanacWindow : public QWidget {
   QLabel* pickerLabel_ = nullptr;
   QTableWidget* table_ = nullptr;
   DayChart* chart_ = nullptr;
+  YearGridView* year_ = nullptr;
+  SkyPathView* sky_ = nullptr;
   bool showing_ = false;
   bool placed_ = false;
   // The revision of the month the table shows.

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Looks at the window without a screen: starts it under a virtual X server,
 # takes the English and Russian screenshots of docs/ (the main window with
-# its picture of the Moon, the almanac's month and day tabs, and the Find
+# its picture of the Moon, the almanac's month, day and year tabs, and the Find
 # place dialog, opened from the keyboard), the main window in a dark desktop theme and both windows at
 # double scale; checks through the accessibility bus that every value and
 # caption of the main window stands out from its ground by at least 4.5:1
@@ -188,8 +188,10 @@ else
 fi
 keys "$(almanac_window)" ctrl+Tab
 import -window "$(almanac_window)" docs/almanac-day-en.png
+keys "$(almanac_window)" ctrl+Tab
+import -window "$(almanac_window)" docs/almanac-year-en.png
 stop
-for picture in docs/almanac-month-en.png docs/almanac-day-en.png; do
+for picture in docs/almanac-month-en.png docs/almanac-day-en.png docs/almanac-year-en.png; do
   echo "$picture: $(identify -format '%wx%h' "$picture")"
 done
 # At double scale, switched to Russian, the table takes the width of its

@@ -6,6 +6,7 @@
 
 #include "engine/NumberReading.h"
 #include "window/CaptionsAdditions.h"
+#include "window/FilledCaption.h"
 
 namespace tessaly {
 namespace {

@@ -188,5 +188,32 @@ TEST_F(AlmanacFormTest, ALinkedZonesMonthTakesTheOffsetOfEachDate) {
   EXPECT_EQ(almanac.page().rows[0][static_cast<std::size_t>(zone)], "13");
 }
 
+TEST_F(AlmanacFormTest, TheYearGridIsFilledOnItsTabAndTurnsByYear) {
+  almanac.monthTableChosen();
+  EXPECT_TRUE(almanac.yearPage().rows.empty()) << "a year is worked out only for its tab";
+  almanac.tabChosen(AlmanacForm::Tab::Year);
+  const YearPage& page = almanac.yearPage();
+  ASSERT_EQ(page.rows.size(), 31u);
+  EXPECT_EQ(page.year, 2026);
+  EXPECT_EQ(page.title, "Moon Rise and Moon Set  2026");
+  EXPECT_EQ(page.headings.size(), 13u);
+  EXPECT_EQ(page.rows[29][2], "") << "no 30 February";
+  EXPECT_EQ(almanac.todayCell(), (std::array{6, 12}));
+  // 6.12.2026 as the month's row shows it: rise 4:55, and what a screen
+  // reader says of the cell.
+  EXPECT_EQ(page.rows[5][12].substr(0, 5), " 4:55");
+  EXPECT_EQ(yearCellSpoken(page, 6, 12).rfind("6 Dec: rise 4:55, set ", 0), 0u);
+  EXPECT_EQ(yearCellSpoken(page, 30, 2), "");
+
+  almanac.nextYear();
+  EXPECT_EQ(almanac.yearPage().year, 2027);
+  EXPECT_EQ(almanac.todayCell(), std::nullopt);
+  almanac.showYear(2101);
+  EXPECT_EQ(almanac.gridYear(), 2027);
+  f.form.me1_10_Click();
+  almanac.follow();
+  EXPECT_EQ(almanac.yearPage().title, "Восход и заход Луны  2027");
+}
+
 }  // namespace
 }  // namespace tessaly

@@ -26,10 +26,12 @@
 #include <vector>
 
 #include "almanac/Csv.h"
+#include "almanacwindow/SkyPath.h"
 #include "qt/AlmanacWindow.h"
 #include "qt/DayChart.h"
 #include "qt/MainWindowView.h"
 #include "qt/MoonPicture.h"
+#include "qt/SkyPathView.h"
 #include "tests/support/WindowSession.h"
 #include "window/WindowFields.h"
 
@@ -39,12 +41,33 @@ using namespace tessaly;
 
 using Session = testing::WindowSession;
 
-// The command line's CSV of one month's events, in the same (default) place.
-QByteArray cliMonthCsv(const char* lang) {
+// The command line's CSV (or other format) of one month's events, in the
+// same (default) place.
+QByteArray cliMonthCsv(const char* lang, const char* format = "csv") {
   QProcess cli;
-  cli.start(TESSALY_CLI, {"--from", "1.12.2026", "--to", "31.12.2026", "--events", "--format", "csv", "--lang", lang});
+  cli.start(TESSALY_CLI, {"--from", "1.12.2026", "--to", "31.12.2026", "--events", "--format", format, "--lang", lang});
   cli.waitForFinished();
   return cli.readAllStandardOutput();
+}
+
+QString pdfText(const QString& path) {
+  QProcess reader;
+  reader.start("pdftotext", {"-layout", path, "-"});
+  reader.waitForFinished();
+  return QString::fromUtf8(reader.readAllStandardOutput());
+}
+
+// The lines of a text as their words, blank lines left out.
+QStringList words(const QString& text) {
+  QStringList lines;
+  for (const QString& line : text.split('\n'))
+    if (const QString simple = line.simplified(); !simple.isEmpty()) lines << simple;
+  return lines;
+}
+
+QByteArray withoutStamps(QByteArray calendar) {
+  static const QRegularExpression stamp("DTSTAMP:[0-9TZ]+\r\n");
+  return QString::fromUtf8(calendar).remove(stamp).toUtf8();
 }
 
 }  // namespace
@@ -308,7 +331,102 @@ class AlmanacWindowTest : public QObject {
       QFile file(path);
       QVERIFY(file.open(QIODevice::ReadOnly));
       QCOMPARE(file.readAll(), cliMonthCsv(lang));
+
+      // The calendar is the command line's but for the moment it was made.
+      const QString calendarPath = dir.filePath("month.ics");
+      find<qtview::AlmanacWindow>("AlmanacWindow")->exportCalendarTo(calendarPath);
+      QFile calendar(calendarPath);
+      QVERIFY(calendar.open(QIODevice::ReadOnly));
+      const QByteArray written = calendar.readAll();
+      QVERIFY(written.contains(lang == std::string("en") ? "SUMMARY:Full Moon" : "SUMMARY:Полнолуние"));
+      QCOMPARE(withoutStamps(written), withoutStamps(cliMonthCsv(lang, "ics")));
     }
+  }
+
+  void yearTabIsTheCommandLinesGridInBothLanguages() {
+    for (const char* lang : {"en", "ru"}) {
+      find<QAction>(lang == std::string("en") ? "me1_9" : "me1_10")->trigger();
+      find<QAction>("meMonthTable")->trigger();
+      find<QTabWidget>()->setCurrentIndex(2);
+      QProcess cli;
+      cli.start(TESSALY_CLI, {"--events", "--format", "grid", "--year", "2026", "--lang", lang});
+      cli.waitForFinished();
+      const QStringList lines = QString::fromUtf8(cli.readAllStandardOutput()).split('\n');
+      QCOMPARE(find<QLabel>("YearTitle")->text(), lines.at(0));
+      auto* table = find<QTableWidget>("YearTable");
+      QCOMPARE(table->rowCount(), 31);
+      // Each cell of the printed grid: the day as wide as its heading, then
+      // twelve cells of 11 characters, two blanks before each.
+      const auto dayWidth = std::max<qsizetype>(2, lines.at(1).indexOf(' '));
+      for (int r = 0; r < 31; ++r) {
+        const QString line = lines.at(r + 3).leftJustified(dayWidth + 12 * 13);
+        QCOMPARE(table->item(r, 0)->text(), line.left(dayWidth).trimmed());
+        for (int c = 1; c <= 12; ++c) {
+          const QString cell = line.mid(dayWidth + 2 + (c - 1) * 13, 11);
+          QCOMPARE(table->item(r, c)->text(), cell.trimmed().isEmpty() ? QString() : cell);
+        }
+      }
+      QVERIFY(table->item(5, 12)->font().bold());
+      QVERIFY(!table->item(5, 11)->font().bold());
+      QVERIFY(table->item(5, 12)->data(Qt::AccessibleTextRole).toString().startsWith(
+          lang == std::string("en") ? "6 Dec: rise " : "6 Дек: восход "));
+      QTest::mouseClick(find<QPushButton>("NextYear"), Qt::LeftButton);
+      QVERIFY(find<QLabel>("YearTitle")->text().endsWith("2027"));
+      QVERIFY(!table->item(5, 12)->font().bold());
+      QTest::mouseClick(find<QPushButton>("PreviousYear"), Qt::LeftButton);
+    }
+  }
+
+  // Each tab on paper: one landscape page headed by its title, the place,
+  // its coordinates and the zone; the year's cells those of the printed grid.
+  void eachTabAsAPdfInBothLanguages() {
+    for (const char* lang : {"en", "ru"}) {
+      const bool english = lang == std::string("en");
+      find<QAction>(english ? "me1_9" : "me1_10")->trigger();
+      find<QAction>("meMonthTable")->trigger();
+      QTemporaryDir dir;
+      for (int tab = 0; tab < 3; ++tab) {
+        find<QTabWidget>()->setCurrentIndex(tab);
+        const QString path = dir.filePath(QStringLiteral("tab%1.pdf").arg(tab));
+        find<qtview::AlmanacWindow>("AlmanacWindow")->exportPdfTo(path);
+        QProcess info;
+        info.start("pdfinfo", {path});
+        info.waitForFinished();
+        const QString infoText = QString::fromUtf8(info.readAllStandardOutput());
+        QVERIFY2(infoText.contains(QRegularExpression("Pages: +1\\n")), qPrintable(infoText));
+        QVERIFY2(infoText.contains("842 x 595 pts (A4)"), qPrintable(infoText));  // landscape
+        const QString text = pdfText(path);
+        QVERIFY2(text.contains(english ? "45°00′ North, 30°15′ East; Timezone: 2" : "45°00′ Сев., 30°15′ Вост.; Часовой пояс: 2"),
+                 qPrintable(text));
+        const char* titles[2][3] = {{"Moon rise, set, culminations and phases by date  Dec 2026",
+                                     "Altitude of the Moon on 6.12.2026", "Moon Rise and Moon Set  2026"},
+                                    {"Восход, заход, кульминации и фазы Луны по датам  Дек 2026",
+                                     "Высота Луны 6.12.2026", "Восход и заход Луны  2026"}};
+        QVERIFY2(text.simplified().contains(QString(titles[english ? 0 : 1][tab]).simplified()), qPrintable(text));
+      }
+      QProcess cli;
+      cli.start(TESSALY_CLI, {"--events", "--format", "grid", "--year", "2026", "--lang", lang});
+      cli.waitForFinished();
+      QStringList grid = QString::fromUtf8(cli.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+      grid.removeAt(2);  // the rule, a drawn line on paper
+      QCOMPARE(words(pdfText(dir.filePath("tab2.pdf"))).mid(2), words(grid.join(QLatin1Char(10))).mid(1));
+    }
+  }
+
+  void skyPathBesideTheChartSpeaksThePathInTheLanguageInForce() {
+    find<QAction>("meDayChart")->trigger();
+    auto* sky = find<qtview::SkyPathView>("SkyPath");
+    QVERIFY(sky->isVisible());
+    QVERIFY(find<qtview::DayChart>()->isVisible());
+    sky->grab();  // painting brings the description up to date
+    const AlmanacForm& almanac = find<qtview::AlmanacWindow>("AlmanacWindow")->almanac();
+    QCOMPARE(sky->accessibleName(), QString("Path of the Moon across the sky"));
+    QCOMPARE(sky->accessibleDescription(), QString::fromStdString(skyPathSpoken(almanac.day(), Language::English)));
+    QVERIFY(sky->accessibleDescription().startsWith("Rises at 4:55 in the east-southeast."));
+    find<QAction>("me1_10")->trigger();
+    sky->grab();
+    QCOMPARE(sky->accessibleName(), QString("Путь Луны по небу"));
+    QVERIFY(sky->accessibleDescription().startsWith("Восходит в 4:55"));
   }
 
   void monthNavigationTodayAndCopy() {

@@ -24,8 +24,8 @@
 
 #include "qt/MainWindowView.h"
 #include "qt/QtText.h"
-#include "window/WindowFields.h"
 #include "tests/support/WindowSession.h"
+#include "window/WindowFields.h"
 
 namespace {
 
