@@ -109,7 +109,12 @@ void setRange(const Options& o, AlmanacPlan& plan) {
 }  // namespace
 
 std::unique_ptr<Zone> namedZone(const std::string& name) {
-  auto zone = findNamedZone(name);
+  std::unique_ptr<Zone> zone;
+  try {
+    zone = findNamedZone(name);
+  } catch (const DamagedZone& damaged) {
+    throw UsageError(std::string("--tz: ") + damaged.what());
+  }
   if (!zone) throw UsageError("--tz: no zone \"" + name + "\" in the system's time-zone database");
   return zone;
 }

@@ -18,7 +18,9 @@
 #include "app/UsageError.h"
 #include "app/Version.h"
 #include "engine/NumberText.h"
+#include "window/Calculate.h"
 #include "window/Headless.h"
+#include "window/LocationCheck.h"
 #include "window/MainForm.h"
 
 namespace {
@@ -104,10 +106,16 @@ int run(const cli::Options& o, const std::optional<cli::AlmanacPlan>& almanac) {
   form.model().setSelected("Option2", true);
   applyOptions(form, o, clock.now());
   if (almanac) {
+    // The rows' checks then allow a named zone's offsets, up to +14, as the
+    // almanac window's do while a zone is linked.
+    if (almanac->namedZone) form.linkedZone().link(*o.tz);
     cli::CheckedOutput output(kProgram);
     return cli::runAlmanac(*almanac, form, output, std::cerr);
   }
-  form.Command2_Click();
+  // A named zone's offsets reach +14; a typed offset keeps the Timezone
+  // box's bound. The zone stays unlinked: its offset in force was worked out
+  // for the moment the options give.
+  tessaly::Command2_Click(form.engine(), messages, o.tz ? kNamedZoneHigh : kTypedZoneHigh);
   const std::optional<std::string> message = messages.first();
   const std::string report = o.json    ? cli::jsonReport(form.model(), message)
                              : message ? std::string()

@@ -4,11 +4,15 @@
 // daylight saving.
 #include <date/tz.h>
 
+#include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "places/LocalMoment.h"
+#include "places/ZoneFile.h"
+#include "places/ZoneRule.h"
 
 namespace tessaly {
 
@@ -41,23 +45,31 @@ class FixedZone : public Zone {
   std::string text_;
 };
 
+// The changes the zone file lists, as the date library reads them, and
+// after the last of them the file's rule, which the library leaves out.
 class NamedZone : public Zone {
  public:
-  explicit NamedZone(const date::time_zone& zone) : zone_(zone) {}
+  NamedZone(const date::time_zone& zone, std::optional<ZoneRule> rule, date::sys_seconds ruleFrom)
+      : zone_(zone), rule_(std::move(rule)), ruleFrom_(ruleFrom) {}
   date::sys_seconds instant(date::local_seconds local) const override;
   LocalMoment moment(date::sys_seconds instant) const override;
   std::vector<std::string> textsBetween(date::sys_seconds from, date::sys_seconds to) const override;
-  std::unique_ptr<Zone> copy() const override { return std::make_unique<NamedZone>(zone_); }
+  std::unique_ptr<Zone> copy() const override { return std::make_unique<NamedZone>(zone_, rule_, ruleFrom_); }
   const date::time_zone& zone() const { return zone_; }
 
  private:
+  date::sys_info period(date::sys_seconds instant) const;
+
   const date::time_zone& zone_;
+  std::optional<ZoneRule> rule_;
+  date::sys_seconds ruleFrom_;
   // Consecutive rows mostly share one period of the zone's rules.
   mutable date::sys_info period_{};
 };
 
 // The named zone from the system's database; empty for an unknown name.
-std::unique_ptr<Zone> findNamedZone(const std::string& name);
+// Throws DamagedZone when its file in `folder` cannot be read as one.
+std::unique_ptr<Zone> findNamedZone(const std::string& name, const std::filesystem::path& folder = kZoneFolder);
 
 // The zone text of an offset: hours east, as the window's number text.
 std::string zoneText(std::chrono::seconds offset);

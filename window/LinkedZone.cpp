@@ -59,7 +59,12 @@ ZonedReading LinkedZone::reading() const {
 double LinkedZone::zoneHigh() const { return zone_ ? kNamedZoneHigh : kTypedZoneHigh; }
 
 bool LinkedZone::link(const std::string& name) {
-  std::unique_ptr<Zone> zone = findNamedZone(name);
+  std::unique_ptr<Zone> zone;
+  try {
+    zone = findNamedZone(name);
+  } catch (const DamagedZone&) {
+    return false;
+  }
   if (!zone) return false;
   zone_ = std::move(zone);
   name_ = name;

@@ -31,7 +31,7 @@ class LinkedZone : public Clock {
   Instant universal() const override { return computer_.universal(); }
 
   // A zone of the system's database; false, and nothing linked, for a name
-  // it does not hold.
+  // it does not hold or whose file is damaged.
   bool link(const std::string& name);
   void unlink();
   // Empty while no zone is linked.

@@ -134,6 +134,36 @@ TEST(CliAlmanac, ANamedZoneGivesTheOffsetInForce) {
   }
 }
 
+// Kiribati's +14 is accepted from its zone, for ranges and single moments,
+// and a row there is the row of the same universal moment at -10 a date
+// earlier: every value the same, the dates (the row's, its day of the year,
+// the phases') one later.
+TEST(CliAlmanac, FourteenHoursEastIsTenWestADateEarlier) {
+  testing::TempConfigHome home;
+  const std::string place = "--lon 157:28W --lat 1:52N ";
+  const auto east = runCli(place + "--tz Pacific/Kiritimati --from 2.7.2026 --days 2 --step 7h --json");
+  const auto west = runCli(place + "--zone -10 --from 1.7.2026 --days 2 --step 7h --json");
+  ASSERT_EQ(east.status, 0) << east.err;
+  ASSERT_EQ(west.status, 0) << west.err;
+  const auto eastRows = lines(east.out), westRows = lines(west.out);
+  ASSERT_EQ(eastRows.size(), 7u);
+  ASSERT_EQ(eastRows.size(), westRows.size());
+  for (std::size_t i = 0; i < eastRows.size(); ++i) {
+    auto e = nlohmann::json::parse(eastRows[i]), w = nlohmann::json::parse(westRows[i]);
+    EXPECT_EQ(e["Timezon"], "14");
+    for (const char* field : {"DateDay", "DOY"})
+      EXPECT_EQ(std::stoi(e[field].get<std::string>()), std::stoi(w[field].get<std::string>()) + 1) << field;
+    EXPECT_EQ(e["DatePhase1"], "30.6.2026 13:58");
+    EXPECT_EQ(w["DatePhase1"], "29.6.2026 13:58");
+    for (const char* field : {"Timezon", "DateDay", "DateMonth", "DateYear", "DOY", "DatePhase1", "DatePhase2"})
+      e.erase(field), w.erase(field);
+    EXPECT_EQ(e, w) << i;
+  }
+  const auto moment = runCli(place + "--tz Pacific/Kiritimati --date 2.7.2026 --time 5:00 --json");
+  EXPECT_EQ(moment.status, 0) << moment.err;
+  EXPECT_EQ(nlohmann::json::parse(moment.out)["Timezon"], "14");
+}
+
 // Events are calculated at noon unless --time says otherwise: on the day
 // New York's clocks go forward the row takes the summer offset, and its rise,
 // set and culminations are those of a Calculate at noon in that offset.
@@ -204,10 +234,10 @@ const Refusal kRefusals[] = {
 };
 
 // With a named zone in place of --zone. New Zealand's summer offset of 13
-// hours is beyond the zones the window takes.
+// hours is taken from its zone, never typed.
 const Refusal kNamedZoneRefusals[] = {
     {"--from 1.1.2026 --days 2 --tz Mars/Olympus", 64, "--tz: no zone"},
-    {"--from 1.1.2026 --days 2 --tz Pacific/Auckland", 2, "Uncorrect input Timezone!"},
+    {"--from 1.1.2026 --days 2 --zone 13", 2, "Uncorrect input Timezone!"},
 };
 
 TEST(CliAlmanac, EachRefusalIsOneLineBeforeAnyRow) {
