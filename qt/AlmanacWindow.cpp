@@ -67,6 +67,10 @@ Box onScreen(const QWidget& window) {
 
 }  // namespace
 
+// The month box, losing its focus as the children go, would finish its
+// editing into a window that is no more.
+AlmanacWindow::~AlmanacWindow() { disconnect(picker_, nullptr, this, nullptr); }
+
 AlmanacWindow::AlmanacWindow(AlmanacForm& almanac) : QWidget(nullptr, Qt::Window), almanac_(almanac) {
   setObjectName("AlmanacWindow");
   tabs_ = new QTabWidget(this);

@@ -23,6 +23,7 @@ class AlmanacWindow : public QWidget {
 
  public:
   explicit AlmanacWindow(AlmanacForm& almanac);
+  ~AlmanacWindow() override;
 
   const AlmanacForm& almanac() const { return almanac_; }
 
