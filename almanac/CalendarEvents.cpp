@@ -9,22 +9,22 @@
 #include "almanac/PhaseInstants.h"
 #include "engine/NumberReading.h"
 #include "engine/PhaseNames.h"
-#include "engine/WholeNumber.h"
 
 namespace tessaly::almanac {
 namespace {
 
-// A date's events: the column key, the hour and minute fields, and the
+// A date's events in the order of kDayEventFields: the column key and the
 // column whose text describes the event.
 struct DayEvent {
-  std::string_view key, hour, minute, detail;
+  std::string_view key, detail;
 };
 constexpr DayEvent kDayEvents[] = {
-    {"rise", "RiseHour", "RiseMin", "riseaz"},
-    {"set", "SetHour", "SetMin", "setaz"},
-    {"culm", "CulmHour(0)", "CulmMin(0)", "culmalt"},
-    {"lculm", "CulmHour(1)", "CulmMin(1)", "lculmalt"},
+    {"rise", "riseaz"},
+    {"set", "setaz"},
+    {"culm", "culmalt"},
+    {"lculm", "lculmalt"},
 };
+static_assert(std::size(kDayEvents) == std::size(kDayEventFields));
 
 bool chosen(const std::vector<Column>& columns, std::string_view key) {
   return std::ranges::any_of(columns, [key](const Column& c) { return c.key == key; });
@@ -59,15 +59,17 @@ std::string compactDate(date::local_days day) {
 
 void addDayEvents(const EventRow& row, date::local_days day, const std::vector<Column>& columns, Language language,
                   const std::string& suffix, std::vector<CalendarEvent>& events) {
-  for (const DayEvent& e : kDayEvents) {
-    if (!chosen(columns, e.key) || row.fields.text(e.hour) == "-") continue;
-    const auto local = day + std::chrono::hours{static_cast<int>(numberOf(row.fields.text(e.hour)))} +
-                       std::chrono::minutes{static_cast<int>(numberOf(row.fields.text(e.minute)))};
+  for (std::size_t i = 0; i < std::size(kDayEvents); ++i) {
+    const DayEvent& e = kDayEvents[i];
+    const std::string hour = row.fields.text(kDayEventFields[i].hour.text());
+    if (!chosen(columns, e.key) || hour == "-") continue;
+    const auto local = day + std::chrono::hours{static_cast<int>(numberOf(hour))} +
+                       std::chrono::minutes{static_cast<int>(numberOf(row.fields.text(kDayEventFields[i].minute.text())))};
     const Column detail = *findColumn(e.detail);
     events.push_back({std::string(e.key) + "-" + compactDate(day) + suffix,
                       std::string(captionOf(almanacCalendarCaptions(), e.key, language)),
                       std::string(columnCaption(detail, language)) + ": " + eventColumnText(row, detail),
-                      instantInZone(local, row.fields.text("Timezon"))});
+                      instantInZone(local, row.eventZones[i])});
   }
 }
 
@@ -85,12 +87,6 @@ CalendarPlace calendarPlace(const WindowModel& w) {
                    entryInView(w, "List2") + ", " + w.text("LongGrad") + "°" + w.text("LongMin") + "′ " +
                    entryInView(w, "List1");
   return place;
-}
-
-date::sys_seconds instantInZone(date::local_seconds local, const std::string& zoneText) {
-  // Hours as Calculate stores them, in single precision.
-  const double hours = single(numberOf(zoneText));
-  return date::sys_seconds{local.time_since_epoch()} - std::chrono::seconds{std::llround(hours * 3600)};
 }
 
 std::optional<std::string> calendarEvents(RowCalculator& calculator, const Zone& zone, const WindowModel& window,

@@ -25,9 +25,6 @@ struct CalendarRange {
 // window holds them, in the window's language.
 CalendarPlace calendarPlace(const WindowModel& window);
 
-// The instant of a local time in the zone text the window reads.
-date::sys_seconds instantInZone(date::local_seconds local, const std::string& zoneText);
-
 // The events of the range in order of time: the phases (every one when
 // `columns` is empty) and the events the columns name. `window` gives the
 // place; `calculator` the language and the rows.

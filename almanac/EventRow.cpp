@@ -1,6 +1,7 @@
 #include "almanac/EventRow.h"
 
-#include <charconv>
+#include "engine/NumberReading.h"
+#include "window/PhaseOffsets.h"
 
 namespace tessaly::almanac {
 namespace {
@@ -14,20 +15,6 @@ constexpr ElementName kRowFields[] = {
 // The fields of the two phases shown, as the engine's narrowing names them.
 constexpr std::string_view kPhaseFieldNames[] = {"Phase1", "DatePhase1", "Phase2", "DatePhase2"};
 
-// "D.M.YYYY H:M" back to the local time it names.
-date::local_seconds phaseLocalTime(std::string_view text) {
-  int parts[5] = {};
-  const char* p = text.data();
-  const char* const end = p + text.size();
-  for (int& part : parts) {
-    while (p != end && !(*p >= '0' && *p <= '9') && *p != '-') ++p;
-    p = std::from_chars(p, end, part).ptr;
-  }
-  const auto [day, month, year, hour, minute] = parts;
-  const date::local_days d{date::year{year} / month / day};
-  return d + std::chrono::hours{hour} + std::chrono::minutes{minute};
-}
-
 std::string datePart(const std::string& dateText) { return dateText.substr(0, dateText.find(' ')); }
 
 // The two phases the window shows: name and date.
@@ -36,10 +23,55 @@ struct PhaseFields {
 };
 constexpr PhaseFields kPhaseFields[] = {{"Phase1", "DatePhase1"}, {"Phase2", "DatePhase2"}};
 
-PhaseOnDate phaseNamed(const WindowModel& w, const std::string& name) {
-  for (const PhaseFields& shown : kPhaseFields)
-    if (w.text(shown.name) == name) return {name, w.text(shown.date)};
-  return {name, ""};
+// Whether an event shown at hour:minute on `day` in the zone text `shownIn`
+// happens on that date while that offset is in force.
+bool happensOn(const Zone& zone, date::local_days day, const std::string& hour, const std::string& minute,
+               const std::string& shownIn) {
+  if (hour == "-") return false;
+  const date::local_seconds local = day + std::chrono::hours{static_cast<int>(numberOf(hour))} +
+                                    std::chrono::minutes{static_cast<int>(numberOf(minute))};
+  const LocalMoment own = zone.moment(instantInZone(local, shownIn));
+  return own.zone == shownIn && date::floor<date::days>(own.local) == day;
+}
+
+// On a date whose offset changes, the row's calculation covers the date in
+// one offset only: an event outside the part of the date where that offset
+// is in force gives way to the same kind of event as a calculation in the
+// other offset shows it, when that one falls in its own part.
+std::optional<std::string> eventsInTheirOffsets(RowCalculator& calculator, const Zone& zone, date::local_days day,
+                                                std::chrono::seconds timeOfDay, const std::vector<std::string>& texts,
+                                                EventRow& row) {
+  const std::string rowZone = row.eventZones.front();
+  std::array<bool, std::size(kDayEventFields)> found{};
+  for (std::size_t i = 0; i < found.size(); ++i) {
+    const DayEventFields& e = kDayEventFields[i];
+    found[i] = happensOn(zone, day, row.fields.text(e.hour.text()), row.fields.text(e.minute.text()), rowZone);
+    if (found[i]) continue;
+    for (ElementName field : {e.hour, e.minute, e.value}) row.fields.setText(field.text(), "-");
+  }
+  for (const std::string& text : texts) {
+    if (text == rowZone) continue;
+    if (auto message = calculator.calculate({day + timeOfDay, text})) return message;
+    const WindowModel& w = calculator.fields();
+    for (std::size_t i = 0; i < found.size(); ++i) {
+      const DayEventFields& e = kDayEventFields[i];
+      if (found[i] || !happensOn(zone, day, w.text(e.hour), w.text(e.minute), text)) continue;
+      for (ElementName field : {e.hour, e.minute, e.value}) row.fields.setText(field.text(), w.text(field));
+      row.eventZones[i] = text;
+      found[i] = true;
+    }
+  }
+  return std::nullopt;
+}
+
+void showSkipped(date::local_days day, EventRow& row) {
+  const MomentTexts date = momentTexts(day);
+  for (ElementName field : kRowFields) row.fields.setText(field.text(), "-");
+  row.fields.setText("DateDay", date.day);
+  row.fields.setText("DateMonth", date.month);
+  row.fields.setText("DateYear", date.year);
+  row.eventZones.fill("-");
+  row.skipped = true;
 }
 
 }  // namespace
@@ -52,31 +84,27 @@ std::string PhaseOnDate::time() const { return withTwoDigitMinutes(dateText.subs
 
 std::optional<std::string> eventRow(RowCalculator& calculator, const Zone& zone, date::local_days day,
                                     std::chrono::seconds timeOfDay, EventRow& row) {
-  const date::sys_seconds instant = zone.instant(day + timeOfDay);
-  const LocalMoment moment = zone.moment(instant);
-  if (auto message = calculator.calculate(moment)) return message;
-  const WindowModel& w = calculator.fields();
   // Every field is written anew; the row's store keeps its entries.
   row.phases.clear();
+  row.skipped = false;
+  if (skipsDay(zone, day)) {
+    showSkipped(day, row);
+    return std::nullopt;
+  }
+  const LocalMoment moment = zone.moment(zone.instant(day + timeOfDay));
+  if (auto message = calculator.calculate(moment)) return message;
+  const WindowModel& w = calculator.fields();
   for (ElementName field : kRowFields) row.fields.setText(field.text(), w.text(field));
+  row.eventZones.fill(moment.zone);
 
   const std::string date = dateText(date::floor<date::days>(moment.local));
   for (const PhaseFields& fields : kPhaseFields) {
-    const PhaseOnDate phase{w.text(fields.name), w.text(fields.date)};
-    // The phase's own offset may differ from the row's on a day the offset
-    // changes: then it belongs to the date its own offset gives, and is
-    // shown as a Calculate in that offset shows it.
-    const date::sys_seconds at = instant + (phaseLocalTime(phase.dateText) - moment.local);
-    const LocalMoment own = zone.moment(at);
-    if (own.zone == moment.zone) {
-      if (datePart(phase.dateText) == date) row.phases.push_back(phase);
-      continue;
-    }
-    if (dateText(date::floor<date::days>(own.local)) != date) continue;
-    if (auto message = calculator.calculate({moment.local, own.zone})) return message;
-    row.phases.push_back(phaseNamed(calculator.fields(), phase.name));
+    const PhaseOnDate phase{w.text(fields.name), phaseDateInItsOffset(zone, moment.zone, w.text(fields.date))};
+    if (datePart(phase.dateText) == date) row.phases.push_back(phase);
   }
-  return std::nullopt;
+  const std::vector<std::string> texts = zone.textsBetween(zone.instant(day), zone.instant(day + date::days{1}));
+  if (texts.size() < 2) return std::nullopt;
+  return eventsInTheirOffsets(calculator, zone, day, timeOfDay, texts, row);
 }
 
 std::optional<std::string> eventMonth(RowCalculator& calculator, const Zone& zone, date::year_month month,

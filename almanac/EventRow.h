@@ -1,6 +1,7 @@
 #pragma once
 // One row of the almanac per local date: moonrise, moonset, the upper and
 // lower culmination, and the principal phases that fall on that date.
+#include <array>
 #include <chrono>
 #include <optional>
 #include <span>
@@ -26,21 +27,38 @@ std::span<const ElementName> eventRowFields();
 // events: the phases.
 std::span<const std::string_view> eventPhaseFields();
 
+// The day's four events as the window shows them: rise, set, upper and
+// lower culmination, each with its time and its azimuth or altitude.
+struct DayEventFields {
+  ElementName hour, minute, value;
+};
+inline constexpr DayEventFields kDayEventFields[] = {
+    {"RiseHour", "RiseMin", "RAzim"},
+    {"SetHour", "SetMin", "SAzim"},
+    {"CulmHour(0)", "CulmMin(0)", "ATransit(0)"},
+    {"CulmHour(1)", "CulmMin(1)", "ATransit(1)"},
+};
+
 struct EventRow {
   // The date, time and zone fields of the moment calculated and the twelve
   // fields of the day's events, by their window names.
   MemoryFieldStore fields;
   std::vector<PhaseOnDate> phases;  // in the order they happen
+  // The zone text each event's time is shown in, in the order of
+  // kDayEventFields: the row's own, except on a date whose offset changes.
+  std::array<std::string, std::size(kDayEventFields)> eventZones;
+  // A date the zone's clocks skip: no events, and only its date is shown.
+  bool skipped = false;
 };
 
 // The local moment on a date at which its events are calculated; its zone
 // is the one in force at that moment.
 inline constexpr std::chrono::hours kEventHour{12};
 
-// Calculates the events of a local date at timeOfDay (in force for the
-// zone's offset on a day the offset changes). Each phase is shown in the
-// offset in force at the phase, so that it falls on exactly one date.
-// Returns the message of a refused input, and then leaves `row` unset.
+// Calculates the local date at timeOfDay. Each event and phase is shown in
+// the offset in force when it happens, so that on a date the offset changes
+// it falls on exactly one date. Returns the message of a refused input, and
+// then leaves `row` unset.
 std::optional<std::string> eventRow(RowCalculator& calculator, const Zone& zone, date::local_days day,
                                     std::chrono::seconds timeOfDay, EventRow& row);
 

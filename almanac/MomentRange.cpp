@@ -48,30 +48,36 @@ MomentRange::MomentRange(const Zone& zone, date::local_days first, date::local_d
 
 date::sys_seconds MomentRange::momentAt(std::uint64_t index) const {
   const auto k = static_cast<std::int64_t>(index);
-  if (step_.days) return zone_.instant(first_ + k * std::chrono::duration_cast<date::days>(step_.size) + timeOfDay_);
+  if (step_.days) return zone_.instant(first_ + k * stepDays() + timeOfDay_);
   return start_ + k * step_.size;
 }
 
 bool MomentRange::next(LocalMoment& moment) {
-  if (index_ >= endIndex_) return false;
-  const date::sys_seconds at = momentAt(index_);
-  if (at >= end_) return false;
-  ++index_;
-  moment = zone_.moment(at);
-  return true;
+  for (;;) {
+    if (index_ >= endIndex_) return false;
+    const date::sys_seconds at = momentAt(index_);
+    if (at >= end_) return false;
+    const std::uint64_t index = index_++;
+    moment = zone_.moment(at);
+    if (!step_.days) return true;
+    // A time of day the zone skips moves forward by the gap; only a date it
+    // skips whole has no moment, or the next date's would show twice.
+    const date::local_days day = first_ + static_cast<std::int64_t>(index) * stepDays();
+    if (date::floor<date::days>(moment.local) == day || !skipsDay(zone_, day)) return true;
+  }
 }
 
 std::uint64_t MomentRange::size() const {
   if (start_ >= end_) return 0;
-  if (step_.days) return static_cast<std::uint64_t>((days_ - 1) / (step_.size / std::chrono::days{1})) + 1;
+  if (step_.days) return static_cast<std::uint64_t>((days_ - 1) / stepDays().count()) + 1;
   return static_cast<std::uint64_t>((end_ - start_ - std::chrono::seconds{1}) / step_.size) + 1;
 }
 
 std::uint64_t MomentRange::indexOn(date::local_days day) const {
   if (day <= first_) return 0;
   if (step_.days) {
-    const std::int64_t stepDays = step_.size / std::chrono::days{1};
-    return static_cast<std::uint64_t>(((day - first_).count() + stepDays - 1) / stepDays);
+    const std::int64_t days = stepDays().count();
+    return static_cast<std::uint64_t>(((day - first_).count() + days - 1) / days);
   }
   const date::sys_seconds at = zone_.instant(day);
   if (at <= start_) return 0;

@@ -29,7 +29,8 @@ class MomentRange {
               Step step);
   // The next moment; false after the last.
   bool next(LocalMoment& moment);
-  // How many moments the range holds in all.
+  // How many moments the range holds: with a step of days, at most so many,
+  // as a date the zone skips has none.
   std::uint64_t size() const;
   // The index of the first moment at or after the start of a local date.
   std::uint64_t indexOn(date::local_days day) const;
@@ -38,6 +39,7 @@ class MomentRange {
 
  private:
   date::sys_seconds momentAt(std::uint64_t index) const;
+  date::days stepDays() const { return std::chrono::duration_cast<date::days>(step_.size); }
 
   const Zone& zone_;
   date::local_days first_;

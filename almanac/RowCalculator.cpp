@@ -2,12 +2,9 @@
 
 #include "window/CalculateFields.h"
 #include "window/CaptionsAdditions.h"
+#include "window/PhaseOffsets.h"
 
 namespace tessaly::almanac {
-namespace {
-
-
-}  // namespace
 
 RowCalculator::RowCalculator(const MainForm& source)
     : RowCalculator(source.model(), source.state().AzimShift, source.linkedZone().zoneHigh()) {}
@@ -54,6 +51,8 @@ std::optional<std::string> RowCalculator::calculate(const LocalMoment& moment) {
     checkedZone_.reset();
   return message_.first();
 }
+
+void RowCalculator::showPhasesIn(const Zone& zone) { showPhasesInTheirOffsets(form_.model(), zone); }
 
 void RowCalculator::readOnly(std::span<const std::string_view> fields) {
   ShownSet shown;

@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "places/LocalMoment.h"
+#include "places/Zone.h"
 #include "window/Calculate.h"
 #include "window/Headless.h"
 #include "window/MainForm.h"
@@ -29,6 +30,9 @@ class RowCalculator {
   // Enters the moment's date, time and zone and presses Calculate. Returns
   // the message of a refused input.
   std::optional<std::string> calculate(const LocalMoment& moment);
+  // After a calculation: each phase date in the offset the zone has at the
+  // phase.
+  void showPhasesIn(const Zone& zone);
   // Of the fields a calculation writes, only these are written from now on
   // (all until narrowed); the others keep their last texts.
   void readOnly(std::span<const std::string_view> fields);

@@ -4,6 +4,7 @@
 #include <fstream>
 #include <memory>
 
+#include "places/Zone.h"
 #include "window/Calculate.h"
 #include "window/CalculateFields.h"
 #include "window/CaptionsAdditions.h"
@@ -20,6 +21,17 @@ MomentInputs without(MomentInputs inputs, std::span<const ElementName> fields) {
   for (auto& [field, text] : inputs.texts)
     if (std::ranges::find(fields, field) != fields.end()) text.clear();
   return inputs;
+}
+
+// The zone the inputs link, read anew: a zone file damaged since it was
+// linked leaves the typed offset in force.
+std::unique_ptr<Zone> linkedZoneOf(const MomentInputs& inputs) {
+  if (inputs.linkedZone.empty()) return nullptr;
+  try {
+    return findNamedZone(inputs.linkedZone);
+  } catch (const DamagedZone&) {
+    return nullptr;
+  }
 }
 
 }  // namespace
@@ -52,7 +64,7 @@ bool AlmanacForm::take(MessageSink& messages) {
   }
   MomentInputs dayInputs = without(inputs, kTimeOfDay);
   if (dayInputs_ != dayInputs) {
-    day_ = dayCurve(calculator_);
+    day_ = dayCurve(calculator_, linkedZoneOf(inputs).get());
     dayInputs_ = std::move(dayInputs);
   }
   moment_ = dayMoment(calculator_);
@@ -69,8 +81,7 @@ bool AlmanacForm::fillMonth(MessageSink& messages) {
   auto inputs = std::pair{without(this->inputs(), dateAndTimeFields()), std::array{month_, year_}};
   if (monthInputs_ == inputs) return true;
   // A linked zone gives each date its own offset, whatever the box shows.
-  const std::string& zoneName = inputs.first.linkedZone;
-  const std::unique_ptr<Zone> linked = zoneName.empty() ? nullptr : findNamedZone(zoneName);
+  const std::unique_ptr<Zone> linked = linkedZoneOf(inputs.first);
   if (auto message =
           monthPage(calculator_.window(), calculator_.state().AzimShift, linked.get(), month_, year_, page_)) {
     messages.showMessage(*message);

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "almanacwindow/AlmanacMoment.h"
+#include "places/Zone.h"
 
 namespace tessaly {
 
@@ -33,8 +34,11 @@ struct DayCurve {
 };
 
 // The day of a moment that Calculate accepted. Every sample is the
-// Calculate of that date at that local time.
-DayCurve dayCurve(AlmanacMoment& moment);
+// Calculate of that date at that local time. With a linked zone, each
+// sample takes the offset in force at its time (a time the zone skips has
+// none), and on a date whose offset changes each event is shown once, in
+// the offset in force when it happens, as the month table shows it.
+DayCurve dayCurve(AlmanacMoment& moment, const Zone* linked = nullptr);
 
 // Where the moment itself stands: local time in hours and true altitude.
 struct DayMoment {

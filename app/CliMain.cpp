@@ -3,6 +3,7 @@
 // switches to manual mode, enters the options into the fields and presses
 // Calculate.
 #include <iostream>
+#include <memory>
 #include <optional>
 #include <sstream>
 #include <string>
@@ -22,6 +23,7 @@
 #include "window/Headless.h"
 #include "window/LocationCheck.h"
 #include "window/MainForm.h"
+#include "window/PhaseOffsets.h"
 
 namespace {
 
@@ -51,8 +53,8 @@ MomentTexts momentTexts(const cli::Options& o, const ClockReading& now) {
 // A named zone for one moment: the offset in force then, and a local time
 // in the gap of a change moved past it. Without a date and time, the
 // present moment in that zone.
-void applyNamedZone(WindowModel& w, const cli::Options& o, const MomentTexts& given) {
-  const auto zone = cli::namedZone(*o.tz);
+std::unique_ptr<Zone> applyNamedZone(WindowModel& w, const cli::Options& o, const MomentTexts& given) {
+  auto zone = cli::namedZone(*o.tz);
   const LocalMoment moment =
       o.date || o.time ? zone->moment(zone->instant(cli::calendarDate("--date", given.date) +
                                                      cli::timeOfDay("--time", given.time)))
@@ -60,11 +62,13 @@ void applyNamedZone(WindowModel& w, const cli::Options& o, const MomentTexts& gi
   const tessaly::MomentTexts t = tessaly::momentTexts(moment.local);
   enter(w, {{"DateDay", t.day}, {"DateMonth", t.month}, {"DateYear", t.year},
             {"TimeHour", t.hour}, {"TimeMin", t.minute}, {"TimeSec", t.second}, {"Timezon", moment.zone}});
+  return zone;
 }
 
 // The options in the fields, --set last of all: its texts stand as typed,
-// whatever the other options and a named zone made of the fields.
-void applyOptions(MainForm& form, const cli::Options& o, const ClockReading& now) {
+// whatever the other options and a named zone made of the fields. Returns
+// the named zone of a single moment.
+std::unique_ptr<Zone> applyOptions(MainForm& form, const cli::Options& o, const ClockReading& now) {
   WindowModel& w = form.model();
   if (o.lang) o.lang == "en" ? form.me1_9_Click() : form.me1_10_Click();
   if (o.azimuth == "north")
@@ -86,8 +90,10 @@ void applyOptions(MainForm& form, const cli::Options& o, const ClockReading& now
     enter(w, cli::angleFields("--lat", *o.lat, "LatGrad", "LatMin", 'N', 'S', entry));
     w.selectEntry("List2", entry);
   }
-  if (o.tz && !cli::wantsAlmanac(o)) applyNamedZone(w, o, moment);
+  std::unique_ptr<Zone> zone;
+  if (o.tz && !cli::wantsAlmanac(o)) zone = applyNamedZone(w, o, moment);
   enter(w, o.sets);
+  return zone;
 }
 
 int run(const cli::Options& o, const std::optional<cli::AlmanacPlan>& almanac) {
@@ -104,7 +110,7 @@ int run(const cli::Options& o, const std::optional<cli::AlmanacPlan>& almanac) {
   // A named zone comes through --tz, saved link and --place included.
   form.linkedZone().unlink();
   form.model().setSelected("Option2", true);
-  applyOptions(form, o, clock.now());
+  const std::unique_ptr<Zone> zone = applyOptions(form, o, clock.now());
   if (almanac) {
     // The rows' checks then allow a named zone's offsets, up to +14, as the
     // almanac window's do while a zone is linked.
@@ -115,7 +121,8 @@ int run(const cli::Options& o, const std::optional<cli::AlmanacPlan>& almanac) {
   // A named zone's offsets reach +14; a typed offset keeps the Timezone
   // box's bound. The zone stays unlinked: its offset in force was worked out
   // for the moment the options give.
-  tessaly::Command2_Click(form.engine(), messages, o.tz ? kNamedZoneHigh : kTypedZoneHigh);
+  if (tessaly::Command2_Click(form.engine(), messages, o.tz ? kNamedZoneHigh : kTypedZoneHigh) && zone)
+    showPhasesInTheirOffsets(form.model(), *zone);
   const std::optional<std::string> message = messages.first();
   const std::string report = o.json    ? cli::jsonReport(form.model(), message)
                              : message ? std::string()

@@ -36,6 +36,7 @@ std::optional<std::string> rowsOfDates(const AlmanacPlan& plan, const Zone& zone
     almanac::EventRow event;
     for (date::local_days day = first; day <= last; day += date::days{1}) {
       if (auto message = almanac::eventRow(calculator, zone, day, plan.timeOfDay, event)) return message;
+      if (event.skipped) continue;
       output.eventText(event, text);
       if (!row()) break;
     }
@@ -46,6 +47,7 @@ std::optional<std::string> rowsOfDates(const AlmanacPlan& plan, const Zone& zone
   LocalMoment moment;
   while (range.next(moment)) {
     if (auto message = calculator.calculate(moment)) return message;
+    if (plan.namedZone) calculator.showPhasesIn(zone);
     output.momentText(calculator.fields(), text);
     if (!row()) break;
   }

@@ -21,4 +21,8 @@ struct MomentTexts {
 };
 MomentTexts momentTexts(date::local_seconds local);
 
+// The instant of a local time in a zone text as Calculate reads it: hours
+// in single precision.
+date::sys_seconds instantInZone(date::local_seconds local, const std::string& zoneText);
+
 }  // namespace tessaly

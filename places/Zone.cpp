@@ -47,6 +47,10 @@ std::vector<std::string> NamedZone::textsBetween(date::sys_seconds from, date::s
   return texts;
 }
 
+bool skipsDay(const Zone& zone, date::local_days day) {
+  return zone.instant(day) == zone.instant(day + date::days{1});
+}
+
 std::unique_ptr<Zone> findNamedZone(const std::string& name, const std::filesystem::path& folder) {
   const date::time_zone* zone = nullptr;
   try {

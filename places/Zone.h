@@ -67,6 +67,10 @@ class NamedZone : public Zone {
   mutable date::sys_info period_{};
 };
 
+// Whether the zone's clocks skip the whole local date, as Kwajalein's did
+// when it moved across the date line.
+bool skipsDay(const Zone& zone, date::local_days day);
+
 // The named zone from the system's database; empty for an unknown name.
 // Throws DamagedZone when its file in `folder` cannot be read as one.
 std::unique_ptr<Zone> findNamedZone(const std::string& name, const std::filesystem::path& folder = kZoneFolder);

@@ -18,7 +18,9 @@ MainForm::MainForm(const Clock& clock, MessageSink& messages, ProgramExit& exit)
 
 void MainForm::Command2_Click() {
   clock_.showOffsetAtTypedMoment(model_);
-  if (tessaly::Command2_Click(engine_, messages_, clock_.zoneHigh())) resultsShown();
+  if (!tessaly::Command2_Click(engine_, messages_, clock_.zoneHigh())) return;
+  clock_.showPhasesInTheirOffsets(model_);
+  resultsShown();
 }
 
 void MainForm::Command1_Click() { exit_.endProgram(); }

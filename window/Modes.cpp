@@ -22,6 +22,7 @@ void MainForm::Option1_Click() {
   setTodayAndUniversalTime(clock_.reading());
   engine_.PhaseMoon();
   engine_.RISESETCULM();
+  clock_.showPhasesInTheirOffsets(model_);
   model_.setTimerInterval(state_.TimerMs);
   resultsShown();
 }
@@ -60,6 +61,7 @@ void MainForm::Timer1_Timer() {
   model_.setText("TimeSec", wholeNumberText(now.second));
   setTodayAndUniversalTime(now);
   engine_.MAINCALC();
+  clock_.showPhasesInTheirOffsets(model_);
   resultsShown();
 }
 

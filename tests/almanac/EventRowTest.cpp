@@ -14,11 +14,6 @@ using testing::kPlace;
 using testing::singleRun;
 using testing::typedForm;
 
-constexpr ElementName kEventFields[] = {
-    "RiseHour",    "RiseMin",    "RAzim",       "SetHour",     "SetMin",     "SAzim",
-    "CulmHour(0)", "CulmMin(0)", "ATransit(0)", "CulmHour(1)", "CulmMin(1)", "ATransit(1)",
-};
-
 // The phases a single Calculate shows at the start and at the end of a date
 // that fall on that date.
 std::vector<std::string> phasesOnDate(const testing::Typed& place, const std::string& date) {
@@ -58,13 +53,26 @@ TEST(EventRows, EveryDateOfAMonthIsItsSingleCalculate) {
     ASSERT_FALSE(eventMonth(calculator, *zone, m.month, kEventHour, rows));
     ASSERT_EQ(rows.size(), unsigned(date::year_month_day_last{m.month / date::last}.day()));
     int phases = 0;
+    date::local_days day{m.month / 1};
     for (const EventRow& row : rows) {
       const std::string date = columnText(*findColumn("date"), row.fields);
       testing::Typed place = kPlace;
       place.push_back({"Timezon", row.fields.text("Timezon")});
       const auto single = singleRun(place, date, "12:0:0");
-      for (ElementName field : kEventFields)
-        EXPECT_EQ(row.fields.text(field.text()), single->form.model().text(field)) << date << " " << field;
+      const bool offsetChanges = zone->textsBetween(zone->instant(day), zone->instant(day + date::days{1})).size() > 1;
+      for (std::size_t i = 0; i < std::size(kDayEventFields); ++i) {
+        const DayEventFields& e = kDayEventFields[i];
+        // On a date whose offset changes, an event the noon's offset misplaces
+        // is shown as a Calculate in its own offset shows it, or not at all.
+        if (offsetChanges && row.fields.text(e.hour.text()) == "-") continue;
+        testing::Typed own = kPlace;
+        own.push_back({"Timezon", row.eventZones[i]});
+        const auto inItsOffset = row.eventZones[i] == place.back().text ? nullptr : singleRun(own, date, "12:0:0");
+        const WindowModel& expected = (inItsOffset ? inItsOffset : single)->form.model();
+        for (ElementName field : {e.hour, e.minute, e.value})
+          EXPECT_EQ(row.fields.text(field.text()), expected.text(field)) << date << " " << field;
+      }
+      day += date::days{1};
       std::vector<std::string> listed;
       for (const PhaseOnDate& p : row.phases) listed.push_back(p.name + " " + p.dateText);
       EXPECT_EQ(listed, phasesOnDate(place, date)) << date;
@@ -93,6 +101,79 @@ TEST(EventRows, APhaseOnTheDayOfAChangeTakesItsOwnOffset) {
   EXPECT_EQ(on.phases[0].name, single->form.model().text("Phase1"));
   EXPECT_EQ(on.phases[0].dateText, single->form.model().text("DatePhase1"));
   EXPECT_EQ(on.phases[0].dateText, "29.10.1972 0:42");
+}
+
+// The instant of each event of a row, in the offset it is shown in.
+std::vector<date::sys_seconds> eventInstants(const EventRow& row, date::local_days day, std::size_t kind) {
+  const DayEventFields& e = kDayEventFields[kind];
+  const std::string hour = row.fields.text(e.hour.text());
+  if (hour == "-") return {};
+  const auto local = day + std::chrono::hours{std::stoi(hour)} +
+                     std::chrono::minutes{std::stoi(row.fields.text(e.minute.text()))};
+  return {instantInZone(local, row.eventZones[kind])};
+}
+
+// Around every change of offset from 2000 to 2037 in Berlin and New York,
+// each event falls on exactly one date: consecutive events of a kind are a
+// day apart, never an hour (shown twice) nor two days (lost).
+TEST(EventRows, AcrossEveryChangeOfOffsetEachEventOnce) {
+  const testing::Typed berlin = {{"LongGrad", "13"}, {"LongMin", "24"}, {"LatGrad", "52"}, {"LatMin", "31"},
+                                 {"Timezon", "1"}};
+  auto source = testing::typedForm(berlin);
+  RowCalculator calculator(source->form);
+  for (const char* name : {"Europe/Berlin", "America/New_York"}) {
+    const auto zone = findNamedZone(name);
+    for (date::local_days day{date::year{2000} / 1 / 1}; day < date::local_days{date::year{2038} / 1 / 1};
+         day += date::days{1}) {
+      if (zone->textsBetween(zone->instant(day), zone->instant(day + date::days{1})).size() < 2) continue;
+      std::vector<date::sys_seconds> instants[std::size(kDayEventFields)];
+      for (date::local_days d = day - date::days{1}; d <= day + date::days{1}; d += date::days{1}) {
+        EventRow row;
+        ASSERT_FALSE(eventRow(calculator, *zone, d, kEventHour, row));
+        for (std::size_t kind = 0; kind < std::size(instants); ++kind)
+          for (date::sys_seconds at : eventInstants(row, d, kind)) {
+            EXPECT_EQ(date::floor<date::days>(zone->moment(at).local), d) << name << " " << dateText(d);
+            instants[kind].push_back(at);
+          }
+      }
+      for (const auto& kind : instants)
+        for (std::size_t i = 1; i < kind.size(); ++i)
+          EXPECT_TRUE(kind[i] - kind[i - 1] > std::chrono::hours{20} && kind[i] - kind[i - 1] < std::chrono::hours{30})
+              << name << " " << dateText(day);
+    }
+  }
+  // As the command line showed them: the set of 25.3.2023 at 23:47 once, and
+  // the set at 0:28 summer time on 29.10.2017 on that date.
+  const auto zone = findNamedZone("Europe/Berlin");
+  EventRow row;
+  ASSERT_FALSE(eventRow(calculator, *zone, date::local_days{date::year{2023} / 3 / 25}, kEventHour, row));
+  EXPECT_EQ(row.fields.text("SetHour") + ":" + row.fields.text("SetMin"), "23:47");
+  ASSERT_FALSE(eventRow(calculator, *zone, date::local_days{date::year{2023} / 3 / 26}, kEventHour, row));
+  EXPECT_EQ(row.fields.text("SetHour"), "-");
+  ASSERT_FALSE(eventRow(calculator, *zone, date::local_days{date::year{2017} / 10 / 29}, kEventHour, row));
+  EXPECT_EQ(row.fields.text("SetHour") + ":" + row.fields.text("SetMin") + " " + row.eventZones[1], "0:28 2");
+  EXPECT_EQ(row.fields.text("Timezon"), "1");
+}
+
+// Kwajalein went from -12 to +12 and skipped 21.8.1993: its row says so and
+// nothing else; the dates around it are rows of their own.
+TEST(EventRows, ADateTheZoneSkipsHasNoEvents) {
+  auto source = testing::typedForm(kPlace);
+  RowCalculator calculator(source->form);
+  const auto zone = findNamedZone("Pacific/Kwajalein");
+  std::vector<EventRow> rows;
+  ASSERT_FALSE(eventMonth(calculator, *zone, date::year{1993} / 8, kEventHour, rows));
+  ASSERT_EQ(rows.size(), 31u);
+  for (const EventRow& row : rows) {
+    const bool skipped = row.fields.text("DateDay") == "21";
+    EXPECT_EQ(row.skipped, skipped);
+    EXPECT_EQ(row.fields.text("RiseHour") == "-" && row.fields.text("SetHour") == "-" &&
+                  row.fields.text("CulmHour(0)") == "-",
+              skipped) << row.fields.text("DateDay");
+  }
+  EXPECT_EQ(rows[19].fields.text("Timezon"), "-12");
+  EXPECT_EQ(rows[21].fields.text("Timezon"), "12");
+  EXPECT_EQ(rows[21].fields.text("DateDay"), "22");
 }
 
 TEST(EventRows, TextsAsPrinted) {

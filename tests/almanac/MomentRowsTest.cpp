@@ -62,5 +62,32 @@ TEST(MomentRows, AcrossChangesOfOffsetEachRowIsItsFixedZone) {
   }
 }
 
+// A step of days passes over a date the zone skips, rather than showing
+// the next date twice; a step of hours runs on in elapsed time.
+TEST(MomentRows, ADateTheZoneSkipsHasNoMoment) {
+  const auto zone = findNamedZone("Pacific/Kwajalein");
+  const date::local_days first{date::year{1993} / 8 / 19}, last{date::year{1993} / 8 / 23};
+  for (const char* step : {"1d", "12h"}) {
+    MomentRange range(*zone, first, last, std::chrono::hours{6}, parseStep(step));
+    std::vector<std::string> dates;
+    for (LocalMoment m; range.next(m);) {
+      const std::string date = dateText(date::floor<date::days>(m.local));
+      if (dates.empty() || dates.back() != date) dates.push_back(date);
+    }
+    EXPECT_EQ(dates, (std::vector<std::string>{"19.8.1993", "20.8.1993", "22.8.1993", "23.8.1993"})) << step;
+  }
+}
+
+// In March the full moon of 2.4.2026 is already summer time in Berlin.
+TEST(MomentRows, PhasesShowTheOffsetInForceAtThePhase) {
+  auto source = testing::typedForm(kPlace);
+  RowCalculator calculator(source->form);
+  const auto zone = findNamedZone("Europe/Berlin");
+  ASSERT_FALSE(calculator.calculate(zone->moment(zone->instant(date::local_days{date::year{2026} / 3 / 28}))));
+  calculator.showPhasesIn(*zone);
+  EXPECT_EQ(calculator.fields().text("Timezon"), "1");
+  EXPECT_EQ(calculator.fields().text("DatePhase2"), "2.4.2026 4:13");
+}
+
 }  // namespace
 }  // namespace tessaly::almanac

@@ -188,6 +188,28 @@ TEST_F(AlmanacFormTest, ALinkedZonesMonthTakesTheOffsetOfEachDate) {
   EXPECT_EQ(almanac.page().rows[0][static_cast<std::size_t>(zone)], "13");
 }
 
+// On the dates Berlin changes its clocks the chart shows each event once, in
+// the offset in force at it, and no sample at a time the clocks skip.
+TEST_F(AlmanacFormTest, ALinkedZonesDayChartOnTheDatesOfAChange) {
+  model().setTexts({{"LongGrad", "13"}, {"LongMin", "24"}, {"LatGrad", "52"}, {"LatMin", "31"}});
+  ASSERT_TRUE(f.form.linkedZone().link("Europe/Berlin"));
+  Follower follower(f.form, almanac);
+  almanac.dayChartChosen();
+  const auto chart = [&](const char* day, const char* month, const char* year) {
+    model().setTexts({{"DateDay", day}, {"DateMonth", month}, {"DateYear", year}, {"TimeHour", "12"}});
+    f.form.Command2_Click();
+    const DayCurve& curve = almanac.day();
+    std::string sets;
+    for (const DayMark& mark : curve.marks)
+      if (mark.event == DayEvent::Set) sets += clockText(mark.hourText, mark.minuteText);
+    return std::pair{sets, curve.samples.size()};
+  };
+  EXPECT_EQ(chart("25", "3", "2023"), std::pair(std::string("23:47"), std::size_t{24 * 6 + 1}));
+  EXPECT_EQ(chart("26", "3", "2023"), std::pair(std::string(), std::size_t{23 * 6 + 1}));
+  EXPECT_EQ(chart("29", "10", "2017"), std::pair(std::string("0:28"), std::size_t{24 * 6 + 1}));
+  EXPECT_EQ(model().text("Timezon"), "1");
+}
+
 TEST_F(AlmanacFormTest, TheYearGridIsFilledOnItsTabAndTurnsByYear) {
   almanac.monthTableChosen();
   EXPECT_TRUE(almanac.yearPage().rows.empty()) << "a year is worked out only for its tab";

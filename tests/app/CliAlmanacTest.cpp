@@ -180,6 +180,30 @@ TEST(CliAlmanac, EventsOfADateAreThoseOfItsNoon) {
     EXPECT_EQ(events[field], noon[field]) << field;
 }
 
+// Kwajalein skipped 21.8.1993: no row of events or of moments shows it, and
+// none shows the next date twice.
+TEST(CliAlmanac, ADateTheZoneSkipsHasNoRow) {
+  testing::TempConfigHome home;
+  const std::string range = "--lon 167:44E --lat 8:43N --tz Pacific/Kwajalein --from 19.8.1993 --to 23.8.1993 ";
+  for (const char* rows : {"--events --fields date", "--fields date"}) {
+    const auto run = runCli(range + rows + " --format csv");
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(lines(run.out), (std::vector<std::string>{"Date", "19.8.1993", "20.8.1993", "22.8.1993", "23.8.1993"}))
+        << rows;
+  }
+}
+
+// The full moon of 2.4.2026 is at 4:13 summer time in Berlin: rows and a
+// single moment of March, in winter time, show it so.
+TEST(CliAlmanac, APhaseShowsTheOffsetInForceAtThePhase) {
+  testing::TempConfigHome home;
+  const std::string place = "--lon 13:24E --lat 52:31N --tz Europe/Berlin ";
+  const auto rows = runCli(place + "--from 28.3.2026 --days 1 --fields zone,next --format csv");
+  EXPECT_EQ(lines(rows.out).back(), "1,Full Moon 2.4.2026 4:13");
+  const auto moment = nlohmann::json::parse(runCli(place + "--date 28.3.2026 --time 12:00 --json").out);
+  EXPECT_EQ(moment["DatePhase2"], "2.4.2026 4:13");
+}
+
 struct Refusal {
   std::string arguments;  // after the place and zone of kPlace
   int status;

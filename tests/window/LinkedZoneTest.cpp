@@ -7,6 +7,7 @@
 #include "settings/SettingsFile.h"
 #include "tests/support/TempConfigHome.h"
 #include "window/Headless.h"
+#include "window/PhaseOffsets.h"
 
 namespace tessaly {
 namespace {
@@ -83,6 +84,31 @@ TEST(LinkedZone, CalculateTakesTheOffsetInForceAtTheTypedMoment) {
     EXPECT_EQ(w.time(), c.shown);
     EXPECT_TRUE(w.messages.shown.empty());
   }
+}
+
+// The full moon of 2.4.2026 happens at 4:13 summer time: Calculate and the
+// ticks in March's winter time show it so, on the date it happens.
+TEST(LinkedZone, PhasesShowTheOffsetInForceAtThePhase) {
+  Linked w(1, 1, 2026, 0, 0, 0);
+  w.form.model().setSelected("Option2", true);
+  w.form.model().setTexts({{"DateDay", "28"}, {"DateMonth", "3"}, {"DateYear", "2026"},
+                           {"TimeHour", "12"}, {"TimeMin", "0"}, {"TimeSec", "0"}});
+  w.form.Command2_Click();
+  EXPECT_EQ(w.form.model().text("Timezon"), "1");
+  EXPECT_EQ(w.form.model().text("DatePhase1"), "25.3.2026 20:19");
+  EXPECT_EQ(w.form.model().text("DatePhase2"), "2.4.2026 4:13");
+
+  Linked ticking(28, 3, 2026, 6, 0, 0);  // 11:00 universal time
+  ticking.form.Timer1_Timer();
+  EXPECT_EQ(ticking.form.model().text("DatePhase2"), "2.4.2026 4:13");
+  ticking.form.linkedZone().unlink();
+  ticking.form.Timer1_Timer();
+  EXPECT_EQ(ticking.form.model().text("DatePhase2"), "2.4.2026 3:13");
+
+  const auto berlin = findNamedZone("Europe/Berlin");
+  EXPECT_EQ(phaseDateInItsOffset(*berlin, "1", "1.7.2026 23:20"), "2.7.2026 0:20");
+  EXPECT_EQ(phaseDateInItsOffset(*berlin, "2", "1.7.2026 23:20"), "1.7.2026 23:20");
+  EXPECT_EQ(phaseDateInItsOffset(FixedZone("1"), "1", "1.7.2026 23:20"), "1.7.2026 23:20");
 }
 
 TEST(LinkedZone, ATypedMomentTheChecksRefuseKeepsItsMessage) {

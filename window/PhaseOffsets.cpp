@@ -1,0 +1,46 @@
+#include "window/PhaseOffsets.h"
+
+#include <charconv>
+
+#include "engine/PhaseDateText.h"
+
+namespace tessaly {
+namespace {
+
+// "D.M.YYYY H:M" back to the local time it names.
+date::local_seconds phaseLocalTime(std::string_view text) {
+  int parts[5] = {};
+  const char* p = text.data();
+  const char* const end = p + text.size();
+  for (int& part : parts) {
+    while (p != end && !(*p >= '0' && *p <= '9') && *p != '-') ++p;
+    p = std::from_chars(p, end, part).ptr;
+  }
+  const auto [day, month, year, hour, minute] = parts;
+  const date::local_days d{date::year{year} / month / day};
+  return d + std::chrono::hours{hour} + std::chrono::minutes{minute};
+}
+
+// Days since 1899-12-30, the count a phase date is formed from.
+double serialOf(date::local_seconds local) {
+  constexpr date::local_days kSerialZero{date::year{1899} / 12 / 30};
+  return static_cast<double>((local - kSerialZero).count()) / 86400;
+}
+
+}  // namespace
+
+// Phase dates are whole minutes and offsets whole quarter hours, so the
+// minute shown moves by exactly the difference of the offsets.
+std::string phaseDateInItsOffset(const Zone& zone, const std::string& shownIn, const std::string& dateText) {
+  if (dateText.empty()) return dateText;
+  const LocalMoment own = zone.moment(instantInZone(phaseLocalTime(dateText), shownIn));
+  return own.zone == shownIn ? dateText : phaseDateText(serialOf(own.local));
+}
+
+void showPhasesInTheirOffsets(WindowModel& window, const Zone& zone) {
+  const std::string shownIn = window.text("Timezon");
+  for (ElementName field : {ElementName("DatePhase1"), ElementName("DatePhase2")})
+    window.setText(field, phaseDateInItsOffset(zone, shownIn, window.text(field)));
+}
+
+}  // namespace tessaly
