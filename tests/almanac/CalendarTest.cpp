@@ -121,7 +121,7 @@ TEST(Calendar, ANamedZoneWritesLocalTimesThatReadBackToTheSameInstants) {
   EXPECT_NE(made.text.find("BEGIN:VTIMEZONE"), std::string::npos);
 }
 
-TEST(Calendar, RiseAndSetAreTheRowsLocalTimesInTheRowsOffset) {
+TEST(Calendar, RiseAndSetAreTheRowsLocalTimesInTheOffsetInForceAtThem) {
   testing::Typed typed = testing::kPlace;
   typed.back().text = "5.5";
   const CalendarRange days3{date::local_days{date::year{2026} / 12 / 6}, date::local_days{date::year{2026} / 12 / 8},
@@ -133,6 +133,16 @@ TEST(Calendar, RiseAndSetAreTheRowsLocalTimesInTheRowsOffset) {
   EXPECT_EQ(made.events[0].at, date::sys_days{date::year{2026} / 12 / 6} + 2h + 55min);
   EXPECT_EQ(made.events[0].summary, "Moonrise");
   EXPECT_EQ(made.events[0].description.rfind("Rise Azimuth: ", 0), 0u);
+
+  // Berlin's set at 0:28 summer time on 29.10.2017, the date its clocks go
+  // back, is 22:28 universal time on the 28th, once.
+  const testing::Typed berlin = {{"LongGrad", "13"}, {"LongMin", "24"}, {"LatGrad", "52"}, {"LatMin", "31"},
+                                 {"Timezon", "1"}};
+  const CalendarRange change{date::local_days{date::year{2017} / 10 / 28},
+                             date::local_days{date::year{2017} / 10 / 29}, kEventHour};
+  const Made sets = calendarOf(berlin, change, "set", date::locate_zone("Europe/Berlin"));
+  ASSERT_EQ(sets.events.size(), 1u);
+  EXPECT_EQ(sets.events[0].at, date::sys_days{date::year{2017} / 10 / 28} + 22h + 28min);
 }
 
 TEST(Calendar, UidsAreUniqueAndStayForTheSameEventPlaceAndLanguage) {
