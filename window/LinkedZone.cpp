@@ -8,7 +8,6 @@
 #include "window/Calculate.h"
 #include "window/CalculateFields.h"
 #include "window/LocationCheck.h"
-#include "window/PhaseOffsets.h"
 
 namespace tessaly {
 namespace {
@@ -98,10 +97,6 @@ bool LinkedZone::showOffsetAtTypedMoment(WindowModel& window) const {
   }
   window.setText("Timezon", moment.zone);
   return true;
-}
-
-void LinkedZone::showPhasesInTheirOffsets(WindowModel& window) const {
-  if (zone_) tessaly::showPhasesInTheirOffsets(window, *zone_);
 }
 
 }  // namespace tessaly

@@ -51,8 +51,6 @@ class LinkedZone : public Clock {
   // hold no date and time leave everything as it is, for the checks to
   // report, and give false.
   bool showOffsetAtTypedMoment(WindowModel& window) const;
-  // While linked: each phase date in the offset in force at the phase.
-  void showPhasesInTheirOffsets(WindowModel& window) const;
 
  private:
   const Clock& computer_;

@@ -7,7 +7,7 @@
 namespace tessaly {
 
 MainForm::MainForm(const Clock& clock, MessageSink& messages, ProgramExit& exit)
-    : clock_(clock), messages_(messages), exit_(exit), engine_(state_, model_.fields()) {
+    : clock_(clock), messages_(messages), exit_(exit), engineFields_(model_.fields(), clock_), engine_(state_, engineFields_) {
   model_.setOptionHandler([this](ElementName option) {
     if (option == "Option1")
       Option1_Click();
@@ -18,9 +18,7 @@ MainForm::MainForm(const Clock& clock, MessageSink& messages, ProgramExit& exit)
 
 void MainForm::Command2_Click() {
   clock_.showOffsetAtTypedMoment(model_);
-  if (!tessaly::Command2_Click(engine_, messages_, clock_.zoneHigh())) return;
-  clock_.showPhasesInTheirOffsets(model_);
-  resultsShown();
+  if (tessaly::Command2_Click(engine_, messages_, clock_.zoneHigh())) resultsShown();
 }
 
 void MainForm::Command1_Click() { exit_.endProgram(); }

@@ -12,6 +12,7 @@
 #include "window/LinkedZone.h"
 #include "window/Listeners.h"
 #include "window/MessageSink.h"
+#include "window/PhaseOffsets.h"
 #include "window/ProgramExit.h"
 #include "window/WindowModel.h"
 
@@ -114,6 +115,7 @@ class MainForm {
   ProgramExit& exit_;
   ObservationState state_;
   WindowModel model_;
+  PhasesInTheirOffsets engineFields_;
   Engine engine_;
   // A modal message box may let the toolkit deliver further timer events;
   // none of them may run a tick inside the one that is showing it.

@@ -22,7 +22,6 @@ void MainForm::Option1_Click() {
   setTodayAndUniversalTime(clock_.reading());
   engine_.PhaseMoon();
   engine_.RISESETCULM();
-  clock_.showPhasesInTheirOffsets(model_);
   model_.setTimerInterval(state_.TimerMs);
   resultsShown();
 }
@@ -61,7 +60,6 @@ void MainForm::Timer1_Timer() {
   model_.setText("TimeSec", wholeNumberText(now.second));
   setTodayAndUniversalTime(now);
   engine_.MAINCALC();
-  clock_.showPhasesInTheirOffsets(model_);
   resultsShown();
 }
 

@@ -43,4 +43,13 @@ void showPhasesInTheirOffsets(WindowModel& window, const Zone& zone) {
     window.setText(field, phaseDateInItsOffset(zone, shownIn, window.text(field)));
 }
 
+void PhasesInTheirOffsets::setText(std::string_view field, std::string_view text) {
+  const Zone* zone = zone_.zone();
+  if (zone && (field == "DatePhase1" || field == "DatePhase2")) {
+    window_.setText(field, phaseDateInItsOffset(*zone, window_.text("Timezon"), std::string(text)));
+    return;
+  }
+  window_.setText(field, text);
+}
+
 }  // namespace tessaly
