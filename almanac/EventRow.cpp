@@ -64,6 +64,7 @@ std::optional<std::string> eventsInTheirOffsets(RowCalculator& calculator, const
   return std::nullopt;
 }
 
+// A date the zone's clocks skip whole.
 void showSkipped(date::local_days day, EventRow& row) {
   const MomentTexts date = momentTexts(day);
   for (ElementName field : kRowFields) row.fields.setText(field.text(), "-");
@@ -87,7 +88,8 @@ std::optional<std::string> eventRow(RowCalculator& calculator, const Zone& zone,
   // Every field is written anew; the row's store keeps its entries.
   row.phases.clear();
   row.skipped = false;
-  if (skipsDay(zone, day)) {
+  const date::sys_seconds start = zone.instant(day), end = zone.instant(day + date::days{1});
+  if (start == end) {
     showSkipped(day, row);
     return std::nullopt;
   }
@@ -102,7 +104,7 @@ std::optional<std::string> eventRow(RowCalculator& calculator, const Zone& zone,
     const PhaseOnDate phase{w.text(fields.name), phaseDateInItsOffset(zone, moment.zone, w.text(fields.date))};
     if (datePart(phase.dateText) == date) row.phases.push_back(phase);
   }
-  const std::vector<std::string> texts = zone.textsBetween(zone.instant(day), zone.instant(day + date::days{1}));
+  const std::vector<std::string> texts = zone.textsBetween(start, end);
   if (texts.size() < 2) return std::nullopt;
   return eventsInTheirOffsets(calculator, zone, day, timeOfDay, texts, row);
 }
