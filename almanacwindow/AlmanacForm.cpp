@@ -22,6 +22,18 @@ MomentInputs without(MomentInputs inputs, std::span<const ElementName> fields) {
   return inputs;
 }
 
+// The zone the inputs were calculated in, read anew: a manual result keeps
+// its zone after the main window unlinks it. A file damaged since it was
+// linked leaves the typed offset.
+std::unique_ptr<Zone> linkedZoneOf(const MomentInputs& inputs) {
+  if (inputs.linkedZone.empty()) return nullptr;
+  try {
+    return findNamedZone(inputs.linkedZone);
+  } catch (const DamagedZone&) {
+    return nullptr;
+  }
+}
+
 }  // namespace
 
 AlmanacForm::AlmanacForm(MainForm& main, MessageSink& messages) : main_(main), messages_(messages) {}
@@ -69,8 +81,7 @@ bool AlmanacForm::fillMonth(MessageSink& messages) {
   auto inputs = std::pair{without(this->inputs(), dateAndTimeFields()), std::array{month_, year_}};
   if (monthInputs_ == inputs) return true;
   // A linked zone gives each date its own offset, whatever the box shows.
-  const std::string& zoneName = inputs.first.linkedZone;
-  const std::unique_ptr<Zone> linked = zoneName.empty() ? nullptr : findNamedZone(zoneName);
+  const std::unique_ptr<Zone> linked = linkedZoneOf(inputs.first);
   if (auto message =
           monthPage(calculator_.window(), calculator_.state().AzimShift, linked.get(), month_, year_, page_)) {
     messages.showMessage(*message);
@@ -86,7 +97,7 @@ bool AlmanacForm::fillYear(MessageSink& messages) {
   if (tab_ != Tab::Year) return true;
   auto inputs = std::pair{without(this->inputs(), dateAndTimeFields()), gridYear_};
   if (yearInputs_ == inputs) return true;
-  if (auto message = tessaly::yearPage(main_, gridYear_, yearPage_)) {
+  if (auto message = tessaly::yearPage(main_, linkedZoneOf(inputs.first).get(), gridYear_, yearPage_)) {
     messages.showMessage(*message);
     return false;
   }

@@ -19,8 +19,6 @@ struct CompassLetter {
 };
 constexpr CompassLetter kCompass[] = {{"SkyNorth", 0}, {"SkyEast", 90}, {"SkySouth", 180}, {"SkyWest", 270}};
 
-constexpr double kRings[] = {30, 60};  // altitudes drawn as rings, degrees
-
 }  // namespace
 
 SkyPathView::SkyPathView(const AlmanacForm& almanac, QWidget* parent) : QWidget(parent), almanac_(almanac) {
@@ -58,9 +56,22 @@ void SkyPathView::paintEvent(QPaintEvent*) {
   painter.drawEllipse(centre, radius, radius);
   painter.setPen(QPen(faint, 1, Qt::DashLine));
   painter.setBrush(Qt::NoBrush);
-  for (double altitude : kRings) {
+  for (double altitude : kSkyRings) {
     const double r = radius * (90 - altitude) / 90;
     painter.drawEllipse(centre, r, r);
+  }
+  const SkyPath path = skyPath(almanac_.day(), almanac_.moment());
+  // Each ring's degrees where the path leaves room, on a patch of the disc's
+  // ground that breaks the dashes; softer than the compass, as readable.
+  QColor soft = text;
+  soft.setAlphaF(0.75f);
+  painter.setPen(soft);
+  for (double altitude : kSkyRings) {
+    const QString label = QString::number(altitude) + QChar(0x00B0);
+    QRectF box(QPointF(), QSizeF(metrics.horizontalAdvance(label) + line / 3, line));
+    box.moveCenter(at(skyPoint(altitude, path.ringLabelAzimuth)));
+    painter.fillRect(box, palette().brush(QPalette::Base));
+    painter.drawText(box, Qt::AlignCenter, label);
   }
   painter.setPen(text);
   for (const CompassLetter& letter : kCompass) {
@@ -70,7 +81,6 @@ void SkyPathView::paintEvent(QPaintEvent*) {
     painter.drawText(box, Qt::AlignCenter, toQString(additionCaption(letter.caption, almanac_.language())));
   }
 
-  const SkyPath path = skyPath(almanac_.day(), almanac_.moment());
   const QColor accent = palette().color(QPalette::Highlight);
   painter.setPen(QPen(accent, 2));
   for (const std::vector<SkyPoint>& run : path.runs) {
