@@ -100,12 +100,21 @@ void SkyPathView::paintEvent(QPaintEvent*) {
     painter.setPen(QPen(text, 1.5));
     painter.setBrush(palette().brush(QPalette::Base));
     painter.drawEllipse(p, line / 4, line / 4);
-    const QString label = toQString(end.timeText + ", " + end.azimuthText + "°");
-    // Outward from the rim, clear of the path that climbs from it.
-    const double advance = metrics.horizontalAdvance(label);
-    const double x = p.x() < centre.x() ? p.x() - advance - line / 3 : p.x() + line / 3;
-    const double y = p.y() + (p.y() < centre.y() ? -line / 3 : line);
-    painter.drawText(QPointF(std::clamp(x, 0.0, width() - advance), std::clamp(y, line, height() - line / 3)), label);
+    // The time over the azimuth, narrow enough for the room beside the
+    // disc: outward from the rim, clear of the path that climbs from it;
+    // past the point above or below it where the side has no room.
+    const QString label = toQString(end.timeText + "\n" + end.azimuthText + "°");
+    const QRectF size = metrics.boundingRect(QRectF(0, 0, width(), height()), Qt::AlignCenter, label);
+    const double outward = p.y() < centre.y() ? -1 : 1;
+    QRectF box(0, 0, size.width(), size.height());
+    const bool left = p.x() < centre.x();
+    box.moveCenter(p + QPointF(0, outward * line / 2));
+    box.moveLeft(left ? p.x() - box.width() - line / 2 : p.x() + line / 2);
+    if (box.left() < 0 || box.right() > width()) {
+      box.moveCenter(p + QPointF(0, outward * (box.height() / 2 + line / 2)));
+      box.moveLeft(std::clamp(box.left(), 0.0, width() - box.width()));
+    }
+    painter.drawText(box, (left ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter, label);
   }
   if (path.moon) {
     painter.setPen(QPen(text, 1));
