@@ -1,5 +1,6 @@
 // The almanac window on screen, offscreen: opening it on a month, turning
-// to the next month, and drawing the day chart, each down to its pixels.
+// to the next month, and drawing the day chart and the sky path, each down
+// to its pixels.
 #include <benchmark/benchmark.h>
 
 #include <QAction>
@@ -11,6 +12,7 @@
 #include "qt/AlmanacWindow.h"
 #include "qt/DayChart.h"
 #include "qt/MainWindowView.h"
+#include "qt/SkyPathView.h"
 #include "window/Headless.h"
 
 namespace tessaly {
@@ -76,6 +78,15 @@ void BM_DrawDayChart(benchmark::State& state) {
   for (auto _ : state) benchmark::DoNotOptimize(chart->grab());
 }
 BENCHMARK(BM_DrawDayChart)->Unit(benchmark::kMillisecond);
+
+void BM_DrawSkyPath(benchmark::State& state) {
+  application();
+  Window window;
+  window.find<QAction>("meDayChart")->trigger();
+  auto* sky = window.find<qtview::SkyPathView>("SkyPath");
+  for (auto _ : state) benchmark::DoNotOptimize(sky->grab());
+}
+BENCHMARK(BM_DrawSkyPath)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace tessaly
