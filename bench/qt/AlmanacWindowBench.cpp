@@ -36,9 +36,16 @@ struct Window : HeadlessForm {
     form.Form_Load();
     view.show();
   }
+  // In the main window or in the almanac's, a window of its own.
   template <typename T>
   T* find(const char* name) const {
-    return view.findChild<T*>(name);
+    if (T* found = view.findChild<T*>(name)) return found;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+      if (window->objectName() != "AlmanacWindow") continue;
+      if (auto* itself = qobject_cast<T*>(window); itself && window->objectName() == name) return itself;
+      if (T* found = window->findChild<T*>(name)) return found;
+    }
+    return nullptr;
   }
 };
 
