@@ -10,9 +10,7 @@
 #include <memory>
 
 #include "qt/AlmanacWindow.h"
-#include "qt/DayChart.h"
 #include "qt/MainWindowView.h"
-#include "qt/SkyPathView.h"
 #include "window/Headless.h"
 
 namespace tessaly {
@@ -77,23 +75,16 @@ void BM_NextMonth(benchmark::State& state) {
 }
 BENCHMARK(BM_NextMonth)->Unit(benchmark::kMillisecond);
 
-void BM_DrawDayChart(benchmark::State& state) {
+// One drawing of a widget of the day tab, the day chart or the sky path.
+void BM_DrawDayWidget(benchmark::State& state, const char* name) {
   application();
   Window window;
   window.find<QAction>("meDayChart")->trigger();
-  auto* chart = window.find<qtview::DayChart>("DayChart");
-  for (auto _ : state) benchmark::DoNotOptimize(chart->grab());
+  auto* widget = window.find<QWidget>(name);
+  for (auto _ : state) benchmark::DoNotOptimize(widget->grab());
 }
-BENCHMARK(BM_DrawDayChart)->Unit(benchmark::kMillisecond);
-
-void BM_DrawSkyPath(benchmark::State& state) {
-  application();
-  Window window;
-  window.find<QAction>("meDayChart")->trigger();
-  auto* sky = window.find<qtview::SkyPathView>("SkyPath");
-  for (auto _ : state) benchmark::DoNotOptimize(sky->grab());
-}
-BENCHMARK(BM_DrawSkyPath)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_DrawDayWidget, DayChart, "DayChart")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_DrawDayWidget, SkyPath, "SkyPath")->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace tessaly
