@@ -120,4 +120,10 @@ std::optional<std::string> calendarEvents(RowCalculator& calculator, const Zone&
   return std::nullopt;
 }
 
+std::string calendarFile(const std::vector<CalendarEvent>& events, const WindowModel& window, const Zone& zone,
+                         date::sys_seconds stamp) {
+  const auto* named = dynamic_cast<const NamedZone*>(&zone);
+  return iCalendarText(events, calendarPlace(window), named ? &named->zone() : nullptr, stamp);
+}
+
 }  // namespace tessaly::almanac

@@ -32,4 +32,10 @@ std::optional<std::string> calendarEvents(RowCalculator& calculator, const Zone&
                                           const CalendarRange& range, const std::vector<Column>& columns,
                                           std::vector<CalendarEvent>& events);
 
+// The events as an iCalendar file made at `stamp`, at the window's place: in
+// local times with the zone's VTIMEZONE when `zone` is a named one, else in
+// universal time.
+std::string calendarFile(const std::vector<CalendarEvent>& events, const WindowModel& window, const Zone& zone,
+                         date::sys_seconds stamp);
+
 }  // namespace tessaly::almanac

@@ -23,8 +23,9 @@ MomentInputs without(MomentInputs inputs, std::span<const ElementName> fields) {
   return inputs;
 }
 
-// The zone the inputs link, read anew: a zone file damaged since it was
-// linked leaves the typed offset in force.
+// The zone the inputs were calculated in, read anew: a manual result keeps
+// its zone after the main window unlinks it. A file damaged since it was
+// linked leaves the typed offset.
 std::unique_ptr<Zone> linkedZoneOf(const MomentInputs& inputs) {
   if (inputs.linkedZone.empty()) return nullptr;
   try {
@@ -97,7 +98,7 @@ bool AlmanacForm::fillYear(MessageSink& messages) {
   if (tab_ != Tab::Year) return true;
   auto inputs = std::pair{without(this->inputs(), dateAndTimeFields()), gridYear_};
   if (yearInputs_ == inputs) return true;
-  if (auto message = tessaly::yearPage(main_, gridYear_, yearPage_)) {
+  if (auto message = tessaly::yearPage(main_, linkedZoneOf(inputs.first).get(), gridYear_, yearPage_)) {
     messages.showMessage(*message);
     return false;
   }

@@ -25,7 +25,9 @@ std::vector<std::size_t> widthsOf(const std::vector<std::string>& headings,
 
 almanac::PrintPage AlmanacForm::printPage() const {
   const Language lang = language();
-  std::string place = almanac::placeHeading(main_.model(), main_.model().text("Timezon"), lang);
+  // A linked zone by its name: its offset changes within the page.
+  const std::string& linked = main_.linkedZone().name();
+  std::string place = almanac::placeHeading(main_.model(), linked.empty() ? main_.model().text("Timezon") : linked, lang);
   switch (tab_) {
     case Tab::Year:
       return almanac::tablePrintPage(yearPage_.title, std::move(place), yearPage_.headings, yearPage_.rows,

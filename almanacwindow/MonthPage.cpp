@@ -65,14 +65,17 @@ std::string monthCsv(const MonthPage& page) {
 bool monthCalendar(const MainForm& main, int month, int year, std::chrono::system_clock::time_point stamp,
                    std::string& text) {
   almanac::RowCalculator calculator(main);
-  const FixedZone zone(main.model().text("Timezon"));
+  // A linked zone bounds the month by its own midnights and writes local
+  // times with its VTIMEZONE, as --tz does.
+  const FixedZone typed(main.model().text("Timezon"));
+  const Zone* linked = main.linkedZone().zone();
+  const Zone& zone = linked ? *linked : typed;
   const date::local_days first{date::year{year} / date::month{static_cast<unsigned>(month)} / 1};
   const date::local_days last{date::year{year} / date::month{static_cast<unsigned>(month)} / date::last};
   std::vector<almanac::CalendarEvent> events;
   if (almanac::calendarEvents(calculator, zone, main.model(), {first, last, almanac::kEventHour}, {}, events))
     return false;
-  text = almanac::iCalendarText(events, almanac::calendarPlace(main.model()), nullptr,
-                                date::floor<std::chrono::seconds>(stamp));
+  text = almanac::calendarFile(events, main.model(), zone, date::floor<std::chrono::seconds>(stamp));
   return true;
 }
 

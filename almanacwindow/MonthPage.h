@@ -33,7 +33,8 @@ std::optional<std::string> monthPage(const WindowModel& place, std::optional<dou
 std::string monthCsv(const MonthPage& page);
 
 // The iCalendar file of the month's phases in the main window's place,
-// zone and language, made at `stamp`; false for a refused input.
+// zone (a linked one first) and language, made at `stamp`; false for a
+// refused input.
 bool monthCalendar(const MainForm& main, int month, int year, std::chrono::system_clock::time_point stamp,
                    std::string& text);
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "engine/NumberReading.h"
 #include "window/CaptionsAdditions.h"
@@ -30,6 +31,26 @@ SkyPoint crossing(const DaySample& a, const DaySample& b) {
   const double part = a.altitude / (a.altitude - b.altitude);
   const double turn = std::remainder(b.azimuth - a.azimuth, 360);
   return skyPoint(0, a.azimuth + turn * part);
+}
+
+double ringLabelAzimuth(const SkyPath& path) {
+  std::vector<SkyPoint> drawn;
+  for (const auto& run : path.runs) drawn.insert(drawn.end(), run.begin(), run.end());
+  for (const SkyEnd& end : path.ends) drawn.push_back(end.at);
+  if (path.moon) drawn.push_back(*path.moon);
+  double best = 315, room = -1;
+  for (double azimuth : {315.0, 45.0, 225.0, 135.0}) {
+    double nearest = std::numeric_limits<double>::infinity();
+    for (double altitude : kSkyRings) {
+      const SkyPoint label = skyPoint(altitude, azimuth);
+      for (const SkyPoint& p : drawn) nearest = std::min(nearest, std::hypot(p.x - label.x, p.y - label.y));
+    }
+    if (nearest > room) {
+      room = nearest;
+      best = azimuth;
+    }
+  }
+  return best;
 }
 
 std::string direction(double azimuth, Language language) {
@@ -72,6 +93,7 @@ SkyPath skyPath(const DayCurve& day, const DayMoment& moment) {
       path.ends.push_back({mark.event, skyPoint(0, azimuthAt(day, mark.hours)), clockText(mark.hourText, mark.minuteText),
                            mark.valueText});
   if (moment.altitude >= 0) path.moon = skyPoint(moment.altitude, moment.azimuth);
+  path.ringLabelAzimuth = ringLabelAzimuth(path);
   return path;
 }
 

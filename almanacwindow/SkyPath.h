@@ -11,6 +11,9 @@
 
 namespace tessaly {
 
+// Altitudes drawn as rings and labelled with their degrees.
+inline constexpr double kSkyRings[] = {30, 60};
+
 struct SkyPoint {
   double x = 0, y = 0;  // radius 1 at the horizon; y grows downward, to the south
 };
@@ -35,6 +38,9 @@ struct SkyPath {
   std::vector<SkyHour> hours;               // whole hours above the horizon
   std::vector<SkyEnd> ends;
   std::optional<SkyPoint> moon;  // the moment shown, while above the horizon
+  // Where the rings' degrees stand: of the four diagonals, the one farthest
+  // from the path, its ends and the Moon.
+  double ringLabelAzimuth = 315;
 };
 
 SkyPath skyPath(const DayCurve& day, const DayMoment& moment);

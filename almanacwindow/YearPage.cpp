@@ -10,10 +10,11 @@
 
 namespace tessaly {
 
-std::optional<std::string> yearPage(const MainForm& main, int year, YearPage& page) {
+std::optional<std::string> yearPage(const MainForm& main, const Zone* linked, int year, YearPage& page) {
   almanac::RowCalculator calculator(main);
-  const FixedZone zone(main.model().text("Timezon"));
+  const FixedZone typed(main.model().text("Timezon"));
   almanac::YearOfRows months;
+  const Zone& zone = linked ? *linked : typed;
   if (auto message = almanac::eventYear(calculator, zone, date::year{year}, almanac::kEventHour, months))
     return message;
   YearPage result{year, calculator.language(), {}, {}, almanac::yearGridRows(months)};

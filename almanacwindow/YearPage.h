@@ -19,8 +19,9 @@ struct YearPage {
 };
 
 // The year in the place, zone, language and azimuth reference the main
-// window holds. Returns the message of a refused input.
-std::optional<std::string> yearPage(const MainForm& main, int year, YearPage& page);
+// window holds; with a linked zone, each date in the offset in force then.
+// Returns the message of a refused input.
+std::optional<std::string> yearPage(const MainForm& main, const Zone* linked, int year, YearPage& page);
 
 // What a screen reader says of a cell: "5 Mar: rise 5:03, set 17:45".
 // Day 1 to 31, month 1 to 12; empty past the month's end.

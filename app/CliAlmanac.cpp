@@ -52,9 +52,8 @@ struct Run {
     if (auto message = almanac::calendarEvents(calculator, zone, source.model(),
                                                {plan.first, plan.last, plan.timeOfDay}, plan.columns, events))
       return message;
-    const auto* named = dynamic_cast<const NamedZone*>(&zone);
     const auto now = date::floor<std::chrono::seconds>(std::chrono::system_clock::now());
-    out << almanac::iCalendarText(events, almanac::calendarPlace(source.model()), named ? &named->zone() : nullptr, now);
+    out << almanac::calendarFile(events, source.model(), zone, now);
     return std::nullopt;
   }
 

@@ -8,10 +8,14 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
+#include <QTimer>
 
 #include "qt/PlaceDialog.h"
 #include "qt/QtText.h"
 #include "window/CaptionsAdditions.h"
+#include "window/RefusedZone.h"
+#include "window/WindowFields.h"
 
 namespace tessaly::qtview {
 namespace {
@@ -30,6 +34,7 @@ PlaceAdditions::PlaceAdditions(MainForm& form, QMainWindow& window)
   zoneName_->setObjectName("LinkedZone");
   zoneName_->setTextFormat(Qt::PlainText);
   window_.findChild<QWidget*>(kNameBound)->installEventFilter(this);
+  window_.installEventFilter(this);
   // Only what the user types unlinks the zone; the window's own rewriting
   // of the box does not.
   auto* box = window_.findChild<QLineEdit*>(kZoneBox);
@@ -83,9 +88,30 @@ void PlaceAdditions::linkChanged() {
   placeZoneName();
 }
 
-bool PlaceAdditions::eventFilter(QObject*, QEvent* event) {
-  if (event->type() == QEvent::Move || event->type() == QEvent::Resize) placeZoneName();
+bool PlaceAdditions::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == &window_) {
+    if (event->type() == QEvent::Show) {
+      window_.removeEventFilter(this);
+      // Once the window is on the screen, above it.
+      QTimer::singleShot(0, this, [this] { tellRefusedZone(); });
+    }
+  } else if (event->type() == QEvent::Move || event->type() == QEvent::Resize) {
+    placeZoneName();
+  }
   return false;
+}
+
+// Start-up goes on at the saved offset: the message waits beside the window
+// for the user to read, holding up nothing.
+void PlaceAdditions::tellRefusedZone() {
+  const auto message = refusedZoneMessage(form_);
+  if (!message) return;
+  auto* box = new QMessageBox(QMessageBox::NoIcon, toQString(kWindowCaption), toQString(*message),
+                              QMessageBox::Ok, &window_);
+  box->setObjectName("ZoneNotRestored");
+  box->setAttribute(Qt::WA_DeleteOnClose);
+  box->setWindowModality(Qt::NonModal);
+  box->show();
 }
 
 // From the window's left edge up to Calculate; a name too long for the room

@@ -2,7 +2,8 @@
 // Places in the main window, added beside its specified elements: the Place
 // menu (Find place…, Unlink time zone) before Help, the "Find place" dialog,
 // and the linked zone's name in free room left of Calculate, where it moves
-// nothing. Typing into the Timezone box unlinks the zone.
+// nothing. Typing into the Timezone box unlinks the zone. A saved zone that
+// start-up could not link is named in a message once the window is shown.
 #include <QObject>
 
 #include "window/MainForm.h"
@@ -32,6 +33,7 @@ class PlaceAdditions : public QObject {
   void createMenu();
   void linkChanged();
   void placeZoneName();
+  void tellRefusedZone();
 
   MainForm& form_;
   QMainWindow& window_;

@@ -19,8 +19,6 @@ struct CompassLetter {
 };
 constexpr CompassLetter kCompass[] = {{"SkyNorth", 0}, {"SkyEast", 90}, {"SkySouth", 180}, {"SkyWest", 270}};
 
-constexpr double kRings[] = {30, 60};  // altitudes drawn as rings, degrees
-
 }  // namespace
 
 SkyPathView::SkyPathView(const AlmanacForm& almanac, QWidget* parent) : QWidget(parent), almanac_(almanac) {
@@ -58,9 +56,22 @@ void SkyPathView::paintEvent(QPaintEvent*) {
   painter.drawEllipse(centre, radius, radius);
   painter.setPen(QPen(faint, 1, Qt::DashLine));
   painter.setBrush(Qt::NoBrush);
-  for (double altitude : kRings) {
+  for (double altitude : kSkyRings) {
     const double r = radius * (90 - altitude) / 90;
     painter.drawEllipse(centre, r, r);
+  }
+  const SkyPath path = skyPath(almanac_.day(), almanac_.moment());
+  // Each ring's degrees where the path leaves room, on a patch of the disc's
+  // ground that breaks the dashes; softer than the compass, as readable.
+  QColor soft = text;
+  soft.setAlphaF(0.75f);
+  painter.setPen(soft);
+  for (double altitude : kSkyRings) {
+    const QString label = QString::number(altitude) + QChar(0x00B0);
+    QRectF box(QPointF(), QSizeF(metrics.horizontalAdvance(label) + line / 3, line));
+    box.moveCenter(at(skyPoint(altitude, path.ringLabelAzimuth)));
+    painter.fillRect(box, palette().brush(QPalette::Base));
+    painter.drawText(box, Qt::AlignCenter, label);
   }
   painter.setPen(text);
   for (const CompassLetter& letter : kCompass) {
@@ -70,7 +81,6 @@ void SkyPathView::paintEvent(QPaintEvent*) {
     painter.drawText(box, Qt::AlignCenter, toQString(additionCaption(letter.caption, almanac_.language())));
   }
 
-  const SkyPath path = skyPath(almanac_.day(), almanac_.moment());
   const QColor accent = palette().color(QPalette::Highlight);
   painter.setPen(QPen(accent, 2));
   for (const std::vector<SkyPoint>& run : path.runs) {
@@ -90,12 +100,21 @@ void SkyPathView::paintEvent(QPaintEvent*) {
     painter.setPen(QPen(text, 1.5));
     painter.setBrush(palette().brush(QPalette::Base));
     painter.drawEllipse(p, line / 4, line / 4);
-    const QString label = toQString(end.timeText + ", " + end.azimuthText + "°");
-    // Outward from the rim, clear of the path that climbs from it.
-    const double advance = metrics.horizontalAdvance(label);
-    const double x = p.x() < centre.x() ? p.x() - advance - line / 3 : p.x() + line / 3;
-    const double y = p.y() + (p.y() < centre.y() ? -line / 3 : line);
-    painter.drawText(QPointF(std::clamp(x, 0.0, width() - advance), std::clamp(y, line, height() - line / 3)), label);
+    // The time over the azimuth, narrow enough for the room beside the
+    // disc: outward from the rim, clear of the path that climbs from it;
+    // past the point above or below it where the side has no room.
+    const QString label = toQString(end.timeText + "\n" + end.azimuthText + "°");
+    const QRectF size = metrics.boundingRect(QRectF(0, 0, width(), height()), Qt::AlignCenter, label);
+    const double outward = p.y() < centre.y() ? -1 : 1;
+    QRectF box(0, 0, size.width(), size.height());
+    const bool left = p.x() < centre.x();
+    box.moveCenter(p + QPointF(0, outward * line / 2));
+    box.moveLeft(left ? p.x() - box.width() - line / 2 : p.x() + line / 2);
+    if (box.left() < 0 || box.right() > width()) {
+      box.moveCenter(p + QPointF(0, outward * (box.height() / 2 + line / 2)));
+      box.moveLeft(std::clamp(box.left(), 0.0, width() - box.width()));
+    }
+    painter.drawText(box, (left ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter, label);
   }
   if (path.moon) {
     painter.setPen(QPen(text, 1));

@@ -122,6 +122,12 @@ constexpr CaptionRow kAdditions[] = {
     {"LinkedZoneShown", "Time zone: %1", "Часовой пояс: %1"},
     {"LinkedZoneTip", "The Timezone box follows the clock changes of %1; typing into it unlinks the zone",
      "Поле «Часовой пояс» следует переходам часов пояса %1; ввод в него отвязывает пояс"},
+    // At start-up, for a saved zone whose file is damaged or gone.
+    {"ZoneNotRestored",
+     "The saved time zone %1 could not be read from the system's time zone database; the Timezone box keeps "
+     "the saved offset %2.",
+     "Не удалось прочитать сохранённый часовой пояс %1 из базы часовых поясов системы; в поле «Часовой пояс» "
+     "остаётся сохранённое смещение %2."},
     // At new and full Moon no side is lit more than the other.
     {"LookAllDark", "The disk is dark", "Диск не освещён"},
     {"LookAllLit", "The whole disk is lit", "Диск освещён целиком"},

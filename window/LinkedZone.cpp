@@ -61,13 +61,17 @@ double LinkedZone::zoneHigh() const { return zone_ ? kNamedZoneHigh : kTypedZone
 bool LinkedZone::link(const std::string& name) {
   std::unique_ptr<Zone> zone;
   try {
-    zone = findNamedZone(name);
+    zone = findNamedZone(name, folder_);
   } catch (const DamagedZone&) {
+    // refused as a name the database does not hold
+  }
+  if (!zone) {
+    refused_ = name;
     return false;
   }
-  if (!zone) return false;
   zone_ = std::move(zone);
   name_ = name;
+  refused_.clear();
   if (onLink_) onLink_();
   return true;
 }

@@ -3,6 +3,7 @@
 // named zone is linked, universal time shown in that zone with the offset
 // in force, so that the window is right whatever zone the computer is set
 // to and follows each change of the zone's clocks.
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -31,9 +32,13 @@ class LinkedZone : public Clock {
   Instant universal() const override { return computer_.universal(); }
 
   // A zone of the system's database; false, and nothing linked, for a name
-  // it does not hold or whose file is damaged.
+  // it does not hold or whose file is damaged or missing. Such a name stays
+  // `refused()` until a zone is linked.
   bool link(const std::string& name);
   void unlink();
+  const std::string& refused() const { return refused_; }
+  // Where the zone files are checked; tests point it at damaged ones.
+  void setZoneFolder(std::filesystem::path folder) { folder_ = std::move(folder); }
   // Empty while no zone is linked.
   const std::string& name() const { return name_; }
   const Zone* zone() const { return zone_.get(); }
@@ -54,7 +59,8 @@ class LinkedZone : public Clock {
 
  private:
   const Clock& computer_;
-  std::string name_;
+  std::string name_, refused_;
+  std::filesystem::path folder_ = kZoneFolder;
   std::unique_ptr<Zone> zone_;
   std::function<void()> onLink_;
 };

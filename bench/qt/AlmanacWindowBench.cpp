@@ -1,5 +1,6 @@
 // The almanac window on screen, offscreen: opening it on a month, turning
-// to the next month, and drawing the day chart, each down to its pixels.
+// to the next month, and drawing the day chart and the sky path, each down
+// to its pixels.
 #include <benchmark/benchmark.h>
 
 #include <QAction>
@@ -9,7 +10,6 @@
 #include <memory>
 
 #include "qt/AlmanacWindow.h"
-#include "qt/DayChart.h"
 #include "qt/MainWindowView.h"
 #include "window/Headless.h"
 
@@ -34,9 +34,16 @@ struct Window : HeadlessForm {
     form.Form_Load();
     view.show();
   }
+  // In the main window or in the almanac's, a window of its own.
   template <typename T>
   T* find(const char* name) const {
-    return view.findChild<T*>(name);
+    if (T* found = view.findChild<T*>(name)) return found;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+      if (window->objectName() != "AlmanacWindow") continue;
+      if (auto* itself = qobject_cast<T*>(window); itself && window->objectName() == name) return itself;
+      if (T* found = window->findChild<T*>(name)) return found;
+    }
+    return nullptr;
   }
 };
 
@@ -68,14 +75,16 @@ void BM_NextMonth(benchmark::State& state) {
 }
 BENCHMARK(BM_NextMonth)->Unit(benchmark::kMillisecond);
 
-void BM_DrawDayChart(benchmark::State& state) {
+// One drawing of a widget of the day tab, the day chart or the sky path.
+void BM_DrawDayWidget(benchmark::State& state, const char* name) {
   application();
   Window window;
   window.find<QAction>("meDayChart")->trigger();
-  auto* chart = window.find<qtview::DayChart>("DayChart");
-  for (auto _ : state) benchmark::DoNotOptimize(chart->grab());
+  auto* widget = window.find<QWidget>(name);
+  for (auto _ : state) benchmark::DoNotOptimize(widget->grab());
 }
-BENCHMARK(BM_DrawDayChart)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_DrawDayWidget, DayChart, "DayChart")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_DrawDayWidget, SkyPath, "SkyPath")->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace tessaly

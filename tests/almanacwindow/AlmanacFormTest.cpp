@@ -2,7 +2,11 @@
 // month it tables, what it follows and what it refuses.
 #include <gtest/gtest.h>
 
+#include <regex>
+#include <sstream>
+
 #include "almanacwindow/AlmanacForm.h"
+#include "tests/support/CliRun.h"
 #include "tests/support/TempConfigHome.h"
 #include "window/Headless.h"
 
@@ -155,6 +159,53 @@ TEST_F(AlmanacFormTest, AMonthBeyondTheYearsCalculateAcceptsIsRefused) {
   almanac.showMonth(12, 2101);
   EXPECT_EQ(almanac.month(), 12);
   EXPECT_EQ(almanac.year(), 2026);
+}
+
+std::string withoutStamps(const std::string& calendar) {
+  return std::regex_replace(calendar, std::regex("DTSTAMP:[0-9TZ]+\r\n"), "");
+}
+
+std::vector<std::string> linesOf(const std::string& text) {
+  std::vector<std::string> lines;
+  std::istringstream in(text);
+  for (std::string line; std::getline(in, line);) lines.push_back(line);
+  return lines;
+}
+
+// Linked to Berlin, the calendar, the year and the printed heading are
+// those of --tz: local times with the zone's VTIMEZONE, each date in the
+// offset in force then, the zone by its name. March holds the spring change.
+TEST_F(AlmanacFormTest, ALinkedZoneGoesIntoTheCalendarTheYearAndPaper) {
+  ASSERT_TRUE(f.form.linkedZone().link("Europe/Berlin"));
+  f.form.Command2_Click();
+  almanac.monthTableChosen();
+  model().setText("LatMin", "00");  // the location as the command line writes it; Calculate wrote 0 back
+  std::string calendar;
+  ASSERT_TRUE(monthCalendar(f.form, 3, 2026, std::chrono::system_clock::now(), calendar));
+  const auto cli = testing::runCli("--from 1.3.2026 --to 31.3.2026 --events --format ics --tz Europe/Berlin --lang en");
+  ASSERT_EQ(cli.status, 0) << cli.err;
+  EXPECT_NE(calendar.find("DTSTART;TZID=Europe/Berlin:"), std::string::npos);
+  EXPECT_EQ(withoutStamps(calendar), withoutStamps(cli.out));
+  EXPECT_TRUE(almanac.printPage().place.ends_with("; Timezone: Europe/Berlin")) << almanac.printPage().place;
+
+  // The year on paper is the command line's grid but for its title and rule.
+  almanac.tabChosen(AlmanacForm::Tab::Year);
+  const auto grid = testing::runCli("--events --format grid --year 2026 --tz Europe/Berlin --lang en");
+  ASSERT_EQ(grid.status, 0) << grid.err;
+  std::vector<std::string> lines = linesOf(grid.out);
+  ASSERT_GT(lines.size(), 3u);
+  lines.erase(lines.begin() + 2);
+  lines.erase(lines.begin());
+  EXPECT_EQ(almanac.printPage().lines, lines);
+
+  // Unlinked, the typed offset is back in all three.
+  f.form.linkedZone().unlink();
+  f.form.Command2_Click();
+  almanac.follow();
+  EXPECT_NE(almanac.printPage().lines, lines);
+  EXPECT_TRUE(almanac.printPage().place.ends_with("; Timezone: " + model().text("Timezon")));
+  ASSERT_TRUE(monthCalendar(f.form, 3, 2026, std::chrono::system_clock::now(), calendar));
+  EXPECT_EQ(calendar.find("TZID"), std::string::npos);
 }
 
 // Linked to Berlin, July's rows are Berlin's summer time: the rows of the

@@ -2,6 +2,7 @@
 // description, from the day the almanac charts.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 
 #include "almanacwindow/AlmanacForm.h"
@@ -43,6 +44,26 @@ TEST(SkyPath, ACrossingThroughNorthStaysOnTheNorthernRim) {
   EXPECT_EQ(skyPathSpoken(day, Language::English), "Below the horizon all day.");
   day.samples[0].altitude = 0.5;
   EXPECT_EQ(skyPathSpoken(day, Language::Russian), "Весь день над горизонтом.");
+}
+
+// The rings' degrees stand on the diagonal clear of the path: north of a
+// southern path, south of one through the north, beside one through the
+// zenith on its other side.
+TEST(SkyPath, TheRingsDegreesStandClearOfThePath) {
+  const auto labelAzimuth = [](std::initializer_list<std::array<double, 2>> altitudeAzimuth) {
+    DayCurve day;
+    double hours = 0;
+    for (const auto& [altitude, azimuth] : altitudeAzimuth) day.samples.push_back({hours++ / 6, altitude, "", azimuth});
+    return skyPath(day, {0, -5, "", "", 0}).ringLabelAzimuth;
+  };
+  const double southern = labelAzimuth({{-1, 100}, {20, 150}, {30, 180}, {20, 210}, {-1, 260}});
+  EXPECT_TRUE(southern == 315 || southern == 45) << southern;
+  const double northern = labelAzimuth({{-1, 280}, {20, 330}, {30, 0}, {20, 30}, {-1, 80}});
+  EXPECT_TRUE(northern == 135 || northern == 225) << northern;
+  // Up from the north-east through the zenith: the diagonal across it.
+  const double across = labelAzimuth({{-1, 45}, {40, 45}, {89, 45}, {40, 225}, {-1, 225}});
+  EXPECT_TRUE(across == 315 || across == 135) << across;
+  EXPECT_EQ(labelAzimuth({{-10, 0}, {-20, 90}}), 315) << "with nothing drawn, the first diagonal";
 }
 
 TEST(SkyPath, TheDaysPathRisesAndSetsWhereTheWindowSays) {

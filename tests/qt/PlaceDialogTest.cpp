@@ -1,10 +1,12 @@
 // Finding a place in the window on screen: the Place menu's shortcut, the
 // dialog driven from the keyboard in both languages, the linked zone shown
-// and unlinked by typing into the Timezone box.
+// and unlinked by typing into the Timezone box, a saved zone that cannot be
+// linked named once the window is up.
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTreeWidget>
@@ -90,6 +92,23 @@ class PlaceDialogTest : public QObject {
     QCOMPARE(QString::fromStdString(session_->form.linkedZone().name()), QString());
     QVERIFY(!zoneName()->isVisible());
     QVERIFY(!find<QAction>("meUnlinkZone")->isEnabled());
+  }
+
+  // The window comes up and works while the message waits beside it.
+  void aSavedZoneThatCannotBeLinkedIsNamedWithoutHoldingUpTheWindow() {
+    session_.reset();
+    session_ = std::make_unique<Session>();
+    session_->config.writeSettings("Ost, 10  0  1  50  0  1  1  3000 Azimuth, 180 \r\nzone=Nowhere/Atlantis\r\n");
+    QVERIFY(session_->start());
+    QMessageBox* box = nullptr;
+    QTRY_VERIFY((box = session_->view.findChild<QMessageBox*>("ZoneNotRestored")) && box->isVisible());
+    QVERIFY(box->text().startsWith("The saved time zone Nowhere/Atlantis could not be read"));
+    QVERIFY(box->text().endsWith("keeps the saved offset 1."));
+    QCOMPARE(QApplication::activeModalWidget(), nullptr);
+    QCOMPARE(find<QLineEdit>("Timezon")->text(), QString("1"));
+    QVERIFY(!zoneName()->isVisible());
+    box->button(QMessageBox::Ok)->click();
+    QTRY_VERIFY(!session_->view.findChild<QMessageBox*>("ZoneNotRestored"));
   }
 
  private:

@@ -3,11 +3,16 @@
 // typing a zone, and the link kept across a restart with the settings
 // file's first line unchanged.
 #include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
 
 #include "settings/SettingsFile.h"
 #include "tests/support/TempConfigHome.h"
 #include "window/Headless.h"
 #include "window/PhaseOffsets.h"
+#include "window/RefusedZone.h"
 
 namespace tessaly {
 namespace {
@@ -156,7 +161,53 @@ TEST(LinkedZone, NoLinkFromAMissingForeignOrBrokenLine) {
     f.form.Form_Load();
     EXPECT_EQ(f.form.linkedZone().name(), "") << bytes;
     EXPECT_EQ(f.form.model().text("Timezon"), bytes.starts_with(line) ? "1" : "2") << bytes;
+    EXPECT_EQ(refusedZoneMessage(f.form).has_value(), bytes.ends_with("Atlantis\r\n")) << bytes;
   }
+}
+
+// A saved link whose zone file is damaged or gone: start-up keeps the saved
+// offset and holds one message naming the zone for the window to show; the
+// message sink, which the command line reads for Calculate's refusals, stays
+// empty.
+TEST(LinkedZone, ASavedZoneThatCannotBeReadIsNamedAndItsOffsetKept) {
+  const auto folder = std::filesystem::temp_directory_path() / ("tessaly-broken-zones-" + std::to_string(::getpid()));
+  std::filesystem::create_directories(folder / "Europe");
+  std::ofstream(folder / "Europe/Berlin", std::ios::binary) << "TZif2";  // cut short
+  const std::string english = "Ost, 10  0  1  50  0  1  1.5  3000 Azimuth, 180 \r\n";
+  const std::string russian = "Ost, 10  0  1  50  0  1  1.5  3000 Азимут, 180 \r\n";
+  struct Case {
+    std::string bytes, message;
+  };
+  const Case cases[] = {
+      {english + "zone=Europe/Berlin\r\n",
+       "The saved time zone Europe/Berlin could not be read from the system's time zone database; the Timezone box "
+       "keeps the saved offset 1.5."},
+      {english + "zone=Europe/Paris\r\n",  // not in the folder
+       "The saved time zone Europe/Paris could not be read from the system's time zone database; the Timezone box "
+       "keeps the saved offset 1.5."},
+      {russian + "zone=Europe/Berlin\r\n",
+       "Не удалось прочитать сохранённый часовой пояс Europe/Berlin из базы часовых поясов системы; в поле «Часовой "
+       "пояс» остаётся сохранённое смещение 1.5."},
+      {english, ""},
+      {"Ost, 10 \r\nzone=Europe/Berlin\r\n", ""},  // start-up stops before the second line
+  };
+  for (const Case& c : cases) {
+    TempConfigHome home;
+    home.writeSettings(c.bytes);
+    HeadlessForm f;
+    f.form.linkedZone().setZoneFolder(folder);
+    f.form.Form_Load();
+    EXPECT_EQ(f.form.linkedZone().name(), "") << c.bytes;
+    EXPECT_TRUE(f.messages.shown.empty()) << c.bytes;
+    EXPECT_EQ(refusedZoneMessage(f.form).value_or(""), c.message);
+    if (c.message.empty()) continue;
+    EXPECT_EQ(f.form.model().text("Timezon"), "1.5");
+    // Linked by hand later, the message is gone.
+    f.form.linkedZone().setZoneFolder(kZoneFolder);
+    ASSERT_TRUE(f.form.linkedZone().link("Europe/Berlin"));
+    EXPECT_EQ(refusedZoneMessage(f.form), std::nullopt);
+  }
+  std::filesystem::remove_all(folder);
 }
 
 // Named zones reach +14; a typed zone keeps its bound of 12.
