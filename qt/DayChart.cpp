@@ -158,19 +158,23 @@ QRectF DayChart::labelRect(const DayMark& mark) const {
   const double radius = metrics.height() / 4.0;
   const double altitude = markAltitude(mark);
   const QPointF at = place(mark.hours, altitude);
-  // Above a mark on or over the horizon, below one under it; centred on
-  // the mark unless that would cross the marker line or leave the plot.
+  // Above a mark on or over the horizon, below one under it; a rise's to
+  // its left and a set's to its right, where the curve is under the
+  // horizon, a culmination's centred; moved aside where that would cross
+  // the marker line or leave the plot.
   const double width = metrics.horizontalAdvance(markLabel(mark)) + 4;
   const double top = altitude >= 0 ? at.y() - radius - metrics.height() * 1.1 : at.y() + radius + 2;
   const QRectF area = plot();
   const double marker = place(almanac_.moment().hours, 0).x();
   const double gap = radius + 2;
   const auto inside = [&](double left) { return within(left, area.left(), area.right() - width); };
-  double left = inside(at.x() - width / 2);
+  const double side = mark.event == DayEvent::Rise ? -radius - width / 2 : mark.event == DayEvent::Set ? radius + width / 2 : 0;
+  double left = inside(at.x() + side - width / 2);
   if (left - gap < marker && marker < left + width + gap) {
     const double before = inside(marker - gap - width), after = inside(marker + gap);
     const bool beforeClear = before + width + gap <= marker, afterClear = after - gap >= marker;
-    left = (at.x() <= marker && beforeClear) || !afterClear ? before : after;
+    const bool preferBefore = mark.event == DayEvent::Rise || (mark.event != DayEvent::Set && at.x() <= marker);
+    left = (preferBefore && beforeClear) || !afterClear ? before : after;
   }
   return {left, top, width, static_cast<double>(metrics.height())};
 }

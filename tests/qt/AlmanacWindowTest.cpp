@@ -164,11 +164,15 @@ class AlmanacWindowTest : public QObject {
     QTest::keyClick(chart, Qt::Key_End);
     QVERIFY(node->text(QAccessible::Value).startsWith("24:00, altitude "));
 
-    // Labels of the marks stand clear of the marker line.
+    // Labels of the marks stand clear of the marker line, and of the curve:
+    // a rise's before it, a set's after it.
     const double marker = chart->place(additions().moment().hours, 0).x();
     for (const DayMark& mark : additions().day().marks) {
       const QRectF label = chart->labelRect(mark);
       QVERIFY2(label.right() < marker || label.left() > marker, qPrintable(QString::number(mark.hours)));
+      const double at = chart->place(mark.hours, 0).x();
+      if (mark.event == DayEvent::Rise) QVERIFY(label.right() < at);
+      if (mark.event == DayEvent::Set) QVERIFY(label.left() > at);
     }
     QCOMPARE(QAccessible::queryAccessibleInterface(find<qtview::MoonPicture>("MoonPicture"))->role(),
              QAccessible::Graphic);
