@@ -12,6 +12,7 @@
 #include "places/MessageCatalogue.h"
 #include "places/PlaceIndex.h"
 #include "places/SearchText.h"
+#include "tests/support/TempConfigHome.h"
 
 namespace tessaly {
 namespace {
@@ -115,8 +116,9 @@ TEST(Angles, NearestMinuteWithTheSideApart) {
 // A catalogue in either byte order; damaged ones are empty, never a crash.
 class Catalogue : public ::testing::Test {
  protected:
-  std::filesystem::path file = std::filesystem::temp_directory_path() / "tessaly-test-catalogue.mo";
-  void TearDown() override { std::filesystem::remove(file); }
+  // A folder of the test's own: the suite's tests run side by side.
+  testing::TempConfigHome home;
+  std::filesystem::path file = home.settingsFile().parent_path() / "catalogue.mo";
   void write(const std::string& bytes) { std::ofstream(file, std::ios::binary) << bytes; }
 
   static std::string word(std::uint32_t value, bool big) {
