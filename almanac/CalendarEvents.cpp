@@ -63,8 +63,7 @@ void addDayEvents(const EventRow& row, date::local_days day, const std::vector<C
     const DayEvent& e = kDayEvents[i];
     const std::string hour = row.fields.text(kDayEventFields[i].hour.text());
     if (!chosen(columns, e.key) || hour == "-") continue;
-    const auto local = day + std::chrono::hours{static_cast<int>(numberOf(hour))} +
-                       std::chrono::minutes{static_cast<int>(numberOf(row.fields.text(kDayEventFields[i].minute.text())))};
+    const auto local = eventTime(day, hour, row.fields.text(kDayEventFields[i].minute.text()));
     const Column detail = *findColumn(e.detail);
     events.push_back({std::string(e.key) + "-" + compactDate(day) + suffix,
                       std::string(captionOf(almanacCalendarCaptions(), e.key, language)),

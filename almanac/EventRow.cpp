@@ -28,9 +28,7 @@ constexpr PhaseFields kPhaseFields[] = {{"Phase1", "DatePhase1"}, {"Phase2", "Da
 bool happensOn(const Zone& zone, date::local_days day, const std::string& hour, const std::string& minute,
                const std::string& shownIn) {
   if (hour == "-") return false;
-  const date::local_seconds local = day + std::chrono::hours{static_cast<int>(numberOf(hour))} +
-                                    std::chrono::minutes{static_cast<int>(numberOf(minute))};
-  const LocalMoment own = zone.moment(instantInZone(local, shownIn));
+  const LocalMoment own = zone.moment(instantInZone(eventTime(day, hour, minute), shownIn));
   return own.zone == shownIn && date::floor<date::days>(own.local) == day;
 }
 
@@ -76,6 +74,11 @@ void showSkipped(date::local_days day, EventRow& row) {
 }
 
 }  // namespace
+
+date::local_seconds eventTime(date::local_days day, const std::string& hour, const std::string& minute) {
+  return day + std::chrono::hours{static_cast<int>(numberOf(hour))} +
+         std::chrono::minutes{static_cast<int>(numberOf(minute))};
+}
 
 std::span<const ElementName> eventRowFields() { return kRowFields; }
 

@@ -39,6 +39,9 @@ inline constexpr DayEventFields kDayEventFields[] = {
     {"CulmHour(1)", "CulmMin(1)", "ATransit(1)"},
 };
 
+// The local time an event's hour and minute texts give on a date.
+date::local_seconds eventTime(date::local_days day, const std::string& hour, const std::string& minute);
+
 struct EventRow {
   // The date, time and zone fields of the moment calculated and the twelve
   // fields of the day's events, by their window names.

@@ -5,6 +5,7 @@
 
 #include "engine/Engine.h"
 #include "engine/MemoryFieldStore.h"
+#include "engine/PhaseDateText.h"
 #include "engine/WholeNumber.h"
 
 namespace tessaly::almanac {
@@ -13,7 +14,7 @@ namespace {
 constexpr double kMeanLunation = 29.53058868;  // days, the mean month of the phase series
 constexpr double kJulianDateOf1970 = 2440587.5;
 constexpr double kJulianDateOf1899 = 2415018.5;  // 1899-12-30, day 0 of the phase dates
-constexpr std::int64_t kSeconds1899To1970 = 25569LL * 86400;
+constexpr std::int64_t kSeconds1899To1970 = kPhaseSerialDaysBefore1970 * 86400;
 
 // Rounded as a phase date in universal time is, so that the second is the
 // one Calculate shows with zone 0.

@@ -11,6 +11,12 @@
 
 namespace tessaly::almanac {
 
+// The page's type sizes in points, the same on both ways to paper.
+inline constexpr double kTitlePoints = 14;
+inline constexpr double kPlacePoints = 9;
+inline constexpr double kLargestTablePoints = 11;  // the table's text shrinks below it to fit
+inline constexpr double kTableLineSpacing = 1.3;   // lines of the table, in text sizes
+
 struct PrintPage {
   std::string title;
   std::string place;

@@ -14,11 +14,7 @@ struct Size {
 };
 Size paperSize(Paper paper) { return paper == Paper::A4 ? Size{841.89, 595.28} : Size{792, 612}; }
 
-constexpr double kMargin = 36;         // half an inch
-constexpr double kTitleSize = 14;      // points
-constexpr double kPlaceSize = 9;
-constexpr double kLargestText = 11;    // the table's text at most
-constexpr double kLineSpacing = 1.3;   // lines of the table, in text sizes
+constexpr double kMargin = 36;  // half an inch
 
 struct CairoFree {
   void operator()(cairo_t* cr) const { cairo_destroy(cr); }
@@ -53,23 +49,23 @@ std::string writePagePdf(const std::string& path, const almanac::PrintPage& page
   {
     std::unique_ptr<cairo_t, CairoFree> owned(cairo_create(surface.get()));
     cairo_t* cr = owned.get();
-    double y = kMargin + kTitleSize;
-    font(cr, "sans-serif", CAIRO_FONT_WEIGHT_BOLD, kTitleSize);
+    double y = kMargin + almanac::kTitlePoints;
+    font(cr, "sans-serif", CAIRO_FONT_WEIGHT_BOLD, almanac::kTitlePoints);
     textAt(cr, kMargin, y, page.title);
-    y += kPlaceSize * 2;
-    font(cr, "sans-serif", CAIRO_FONT_WEIGHT_NORMAL, kPlaceSize);
+    y += almanac::kPlacePoints * 2;
+    font(cr, "sans-serif", CAIRO_FONT_WEIGHT_NORMAL, almanac::kPlacePoints);
     textAt(cr, kMargin, y, page.place);
-    y += kPlaceSize;
+    y += almanac::kPlacePoints;
 
     // The table's text as large as both the width and the height allow.
     font(cr, "monospace", CAIRO_FONT_WEIGHT_NORMAL, 1);
     double widest = 0;
     for (const std::string& line : page.lines) widest = std::max(widest, advance(cr, line));
     const double lines = static_cast<double>(page.lines.size()) + 1;  // the rule takes room too
-    const double textSize = std::min({kLargestText, (size.width - 2 * kMargin) / std::max(widest, 1.0),
-                                      (size.height - kMargin - y) / (lines * kLineSpacing)});
+    const double textSize = std::min({almanac::kLargestTablePoints, (size.width - 2 * kMargin) / std::max(widest, 1.0),
+                                      (size.height - kMargin - y) / (lines * almanac::kTableLineSpacing)});
     cairo_set_font_size(cr, textSize);
-    const double step = textSize * kLineSpacing;
+    const double step = textSize * almanac::kTableLineSpacing;
     for (std::size_t i = 0; i < page.lines.size(); ++i) {
       y += step;
       textAt(cr, kMargin, y, page.lines[i]);

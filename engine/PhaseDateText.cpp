@@ -26,7 +26,6 @@ CivilDate civilFromDays(std::int64_t z) {
   return {yoe + era * 400 + (month <= 2), month, day};
 }
 
-constexpr std::int64_t kSerialZeroFrom1970 = -25569;  // 1899-12-30
 
 }  // namespace
 
@@ -39,7 +38,7 @@ std::string phaseDateText(double serial) {
   if (!(std::fabs(seconds) <= kLastSecond)) seconds = std::copysign(kLastSecond, seconds);
   const double days = std::floor(seconds / 86400);
   const auto secondOfDay = static_cast<std::int64_t>(seconds - days * 86400);
-  const CivilDate date = civilFromDays(static_cast<std::int64_t>(days) + kSerialZeroFrom1970);
+  const CivilDate date = civilFromDays(static_cast<std::int64_t>(days) - kPhaseSerialDaysBefore1970);
   // Day, month, year and minute in the plain form; the hour, never negative,
   // in the second form, which writes a blank before it.
   char text[64];  // the longest date text has some twenty characters

@@ -11,11 +11,6 @@
 namespace tessaly::qtview {
 namespace {
 
-constexpr double kTitlePoints = 14;
-constexpr double kPlacePoints = 9;
-constexpr double kLargestPoints = 11;  // the table's text at most
-constexpr double kLineSpacing = 1.3;   // lines of the table, in text heights
-
 // Draws a line of text with its top at y; returns the y below it.
 double line(QPainter& painter, const QFont& font, double y, const QString& text) {
   painter.setFont(font);
@@ -26,16 +21,16 @@ double line(QPainter& painter, const QFont& font, double y, const QString& text)
 
 void table(QPainter& painter, const QRectF& room, const std::vector<std::string>& lines) {
   QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-  fixed.setPointSizeF(kLargestPoints);
+  fixed.setPointSizeF(almanac::kLargestTablePoints);
   const QFontMetricsF metrics(fixed, painter.device());
   double widest = 1;
   for (const std::string& text : lines) widest = std::max(widest, metrics.horizontalAdvance(toQString(text)));
-  const double height = metrics.height() * kLineSpacing * (static_cast<double>(lines.size()) + 0.5);
+  const double height = metrics.height() * almanac::kTableLineSpacing * (static_cast<double>(lines.size()) + 0.5);
   const double scale = std::min({1.0, room.width() / widest, room.height() / height});
-  fixed.setPointSizeF(kLargestPoints * scale);
+  fixed.setPointSizeF(almanac::kLargestTablePoints * scale);
   painter.setFont(fixed);
   const QFontMetricsF scaled(fixed, painter.device());
-  const double step = scaled.height() * kLineSpacing;
+  const double step = scaled.height() * almanac::kTableLineSpacing;
   double y = room.top();
   for (std::size_t i = 0; i < lines.size(); ++i) {
     painter.drawText(QPointF(room.left(), y + scaled.ascent()), toQString(lines[i]));
@@ -63,9 +58,9 @@ bool paintPage(QPagedPaintDevice& device, const almanac::PrintPage& page, QWidge
   if (!painter.begin(&device)) return false;
   QFont title = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
   QFont place = title;
-  title.setPointSizeF(kTitlePoints);
+  title.setPointSizeF(almanac::kTitlePoints);
   title.setBold(true);
-  place.setPointSizeF(kPlacePoints);
+  place.setPointSizeF(almanac::kPlacePoints);
   double y = line(painter, title, 0, toQString(page.title));
   y = line(painter, place, y, toQString(page.place));
   const QRectF room(0, y + QFontMetricsF(place, &device).height(), device.width(), device.height() - y);

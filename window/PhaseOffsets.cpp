@@ -21,10 +21,9 @@ date::local_seconds phaseLocalTime(std::string_view text) {
   return d + std::chrono::hours{hour} + std::chrono::minutes{minute};
 }
 
-// Days since 1899-12-30, the count a phase date is formed from.
+// The count of days a phase date is formed from.
 double serialOf(date::local_seconds local) {
-  constexpr date::local_days kSerialZero{date::year{1899} / 12 / 30};
-  return static_cast<double>((local - kSerialZero).count()) / 86400;
+  return static_cast<double>(local.time_since_epoch().count() + kPhaseSerialDaysBefore1970 * 86400) / 86400;
 }
 
 }  // namespace
