@@ -35,12 +35,6 @@ double degrees(const WindowModel& w, ElementName whole, ElementName minutes, Ele
   return w.topEntry(side) == 1 ? -value : value;
 }
 
-std::string entryInView(const WindowModel& w, ElementName list) {
-  const auto& entries = w.entries(list);
-  const auto top = static_cast<std::size_t>(w.topEntry(list));
-  return top < entries.size() ? entries[top] : "";
-}
-
 // What makes two files' events the same: the place to the arc second and
 // the language; the zone only changes how the times are written.
 std::string uidSuffix(const CalendarPlace& place, Language language) {
@@ -83,8 +77,8 @@ CalendarPlace calendarPlace(const WindowModel& w) {
   CalendarPlace place{{}, degrees(w, "LatGrad", "LatMin", "List2"), degrees(w, "LongGrad", "LongMin", "List1")};
   const std::string town = w.text("Town");
   place.location = (town.empty() ? "" : town + ", ") + w.text("LatGrad") + "°" + w.text("LatMin") + "′ " +
-                   entryInView(w, "List2") + ", " + w.text("LongGrad") + "°" + w.text("LongMin") + "′ " +
-                   entryInView(w, "List1");
+                   w.entryInView("List2") + ", " + w.text("LongGrad") + "°" + w.text("LongMin") + "′ " +
+                   w.entryInView("List1");
   return place;
 }
 

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <optional>
 
+#include "almanac/Columns.h"
 #include "almanac/EventRow.h"
 #include "almanac/RowCalculator.h"
 #include "engine/NumberReading.h"
@@ -52,7 +53,7 @@ std::vector<DayMark> dayMarks(AlmanacMoment& moment, const Zone* linked, date::l
 }  // namespace
 
 std::string clockText(const std::string& hour, const std::string& minute) {
-  return hour + (minute.size() < 2 ? ":0" : ":") + minute;
+  return almanac::withTwoDigitMinutes(hour + ":" + minute);
 }
 
 DayCurve dayCurve(AlmanacMoment& moment, const Zone* linked) {

@@ -12,10 +12,6 @@
 namespace tessaly::cli {
 namespace {
 
-std::string entryInView(const WindowModel& w, ElementName list) {
-  return w.entries(list).at(static_cast<std::size_t>(w.topEntry(list)));
-}
-
 std::string caption(const WindowModel& w, ElementName name) { return w.text(name); }
 
 // Rows are gathered first: the values stand in one column after the widest
@@ -60,8 +56,8 @@ nlohmann::ordered_json reportObject(const WindowModel& w, const std::optional<st
   nlohmann::ordered_json j;
   // Every text as valid UTF-8: a field holds whatever bytes were typed.
   for (ElementName field : calculateFields()) j[std::string(field.text())] = sanitizedUtf8(w.text(field));
-  j["List1"] = entryInView(w, "List1");
-  j["List2"] = entryInView(w, "List2");
+  j["List1"] = w.entryInView("List1");
+  j["List2"] = w.entryInView("List2");
   j["message"] = message ? nlohmann::ordered_json(sanitizedUtf8(*message)) : nlohmann::ordered_json(nullptr);
   return j;
 }
@@ -90,8 +86,8 @@ std::string textReport(const WindowModel& w) {
   b.row(caption(w, "Date"), b.f("DateDay") + "." + b.f("DateMonth") + "." + b.f("DateYear"));
   b.row(caption(w, "LocalTime"), b.f("TimeHour") + ":" + b.f("TimeMin") + ":" + b.f("TimeSec"));
   b.row(caption(w, "TimZon"), b.f("Timezon") + " h");
-  b.row(caption(w, "Longitude"), b.f("LongGrad") + "° " + b.f("LongMin") + "' " + entryInView(w, "List1"));
-  b.row(caption(w, "Latitude"), b.f("LatGrad") + "° " + b.f("LatMin") + "' " + entryInView(w, "List2"));
+  b.row(caption(w, "Longitude"), b.f("LongGrad") + "° " + b.f("LongMin") + "' " + w.entryInView("List1"));
+  b.row(caption(w, "Latitude"), b.f("LatGrad") + "° " + b.f("LatMin") + "' " + w.entryInView("List2"));
   b.row(caption(w, "DayYear"), b.f("DOY"));
   b.row(caption(w, "Label1"), b.f("JulianDate"));
   b.row(caption(w, "SidTime"), b.f("SidHour") + "h " + b.f("SidMin") + "m " + b.f("SidSec") + "s");

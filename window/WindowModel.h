@@ -66,6 +66,11 @@ class WindowModel {
   // The one-row lists: their entries and the index of the entry in view.
   const std::vector<std::string>& entries(ElementName list) const { return this->list(list).entries; }
   int topEntry(ElementName list) const { return this->list(list).top; }
+  // The text of the entry in view; empty while the list has none.
+  std::string entryInView(ElementName list) const {
+    const auto& l = this->list(list);
+    return l.top >= 0 && l.top < static_cast<int>(l.entries.size()) ? l.entries[static_cast<std::size_t>(l.top)] : "";
+  }
   void selectEntry(ElementName list, int index);
   void clearList(ElementName list);
   void addEntry(ElementName list, std::string_view entry);
