@@ -85,7 +85,9 @@ TEST(LinkedZone, CalculateTakesTheOffsetInForceAtTheTypedMoment) {
     w.form.model().setTexts({{"DateDay", c.day}, {"DateMonth", c.month}, {"DateYear", c.year},
                              {"TimeHour", c.hour}, {"TimeMin", c.minute}, {"TimeSec", "0"}});
     w.form.Command2_Click();
-    if (*c.shown) EXPECT_EQ(w.time(), c.shown);
+    if (*c.shown) {
+      EXPECT_EQ(w.time(), c.shown);
+    }
     EXPECT_EQ(w.messages.first().value_or(""), c.message);
   }
 }
