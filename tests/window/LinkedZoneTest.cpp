@@ -76,6 +76,7 @@ TEST(LinkedZone, CalculateTakesTheOffsetInForceAtTheTypedMoment) {
   struct Case { const char *day, *month, *year, *hour, *minute, *shown, *message; } cases[] = {
       {"26", "3", "2023", "2", "30", "26.3.2023 3:30:0 2", ""},    // skipped: on by the gap
       {"29", "10", "2023", "2", "30", "29.10.2023 2:30:0 2", ""},  // repeated: the earlier offset
+      {"1", "7", "2026", "12", "0", "1.7.2026 12:0:0 2", ""},
       {"31", "12", "2026", "23", "59", "31.12.2026 23:59:0 1", ""},
       {"1", "7", "2026", "25", "0", "", "Uncorrect input Hours!"},
   };
