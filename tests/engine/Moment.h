@@ -27,6 +27,11 @@ struct Moment {
     fields.selectEntry("List2", latitude < 0 ? 1 : 0);
     engine.readObserver();
     state.MidFrac = 0.5 - state.TZone / 24.0;
+    setMoment(day, month, year, localHour);
+  }
+
+  // Another moment in the zone read.
+  void setMoment(double day, double month, double year, double localHour) {
     state.InDay = day;
     state.InMonth = month;
     state.InYear = year;

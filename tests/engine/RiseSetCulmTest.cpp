@@ -33,9 +33,7 @@ void riseSetCulm(Moment& m, const Place& p) {
 }
 
 // "H:M azimuth" of the rise and of the set on the place's date.
-struct RiseAndSet {
-  std::string rise, set;
-};
+struct RiseAndSet { std::string rise, set; };
 RiseAndSet riseAndSet(const Place& p) {
   Moment m = at(p);
   riseSetCulm(m, p);
@@ -59,9 +57,7 @@ TEST(RiseSetCulm, GrazingAndNorthernCrossingsAsMended) {
 // A year of high northern latitudes in every reference: each azimuth shown
 // within the reference's range, each time within the day.
 TEST(RiseSetCulm, HighLatitudeAzimuthsStayInTheirReference) {
-  struct Reference {
-    double shift, low, high;
-  };
+  struct Reference { double shift, low, high; };
   for (const Reference r : {Reference{0, 0, 360}, Reference{180, 0, 360}, Reference{-180, -180, 180}})
     for (int latitude : {60, 64, 68, 72})
       for (int month = 1; month <= 12; ++month)

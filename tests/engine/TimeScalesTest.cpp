@@ -8,10 +8,7 @@ using testing::Moment;
 
 // The century years 1700, 1800, 1900 and 2100 are not leap years.
 TEST(TimeScales, DayOfYearAroundLeapDays) {
-  struct Case {
-    double day, month, year;
-    const char* shown;
-  };
+  struct Case { double day, month, year; const char* shown; };
   for (const Case& c : {Case{29, 2, 2000, "60"}, Case{1, 3, 2000, "61"}, Case{1, 3, 1900, "60"},
                         Case{1, 3, 2100, "60"}, Case{1, 3, 1700, "60"}, Case{1, 3, 2024, "61"},
                         Case{31, 12, 2024, "366"}, Case{31, 12, 2023, "365"},

@@ -30,7 +30,7 @@ std::vector<std::string> namesFound(std::string_view text, std::size_t most) {
 
 // The records are read in one step by their form; the library's own
 // accessors must tell the same for every town (English names: the test
-// runs in the C locale).
+// runs in the C locale). Russian names, from the catalogue, are found below.
 TEST(Gazetteer, AgreesWithTheLibrarysAccessors) {
   const std::vector<Place>& places = gazetteer();
   ASSERT_EQ(places.size(), static_cast<std::size_t>(geonames_get_n_cities()));
@@ -47,13 +47,10 @@ TEST(Gazetteer, AgreesWithTheLibrarysAccessors) {
     geonames_city_free(city);
   }
   EXPECT_TRUE(std::ranges::all_of(places, [](const Place& p) { return !p.name.empty() && !p.zone.empty(); }));
-  const auto berlin = std::ranges::find_if(places, [](const Place& p) { return p.name == "Berlin"; });
-  ASSERT_NE(berlin, places.end());
-  EXPECT_EQ(berlin->russianName, "Берлин");  // from the catalogue, which no accessor reads
 }
 
+// "Berl" and "москва" are searched through the window's place finder.
 TEST(PlaceIndex, TheNameItselfThenBeginningsThenLaterWordsLargerFirst) {
-  EXPECT_EQ(namesFound("Berl", 1), std::vector<std::string>{"Berlin, Germany"});
   EXPECT_EQ(namesFound("new york", 1), std::vector<std::string>{"New York, United States of America"});
   // York itself before the much larger New York, found by a later word.
   const auto york = namesFound("york", 100);
@@ -73,7 +70,6 @@ TEST(PlaceIndex, TheNameItselfThenBeginningsThenLaterWordsLargerFirst) {
 }
 
 TEST(PlaceIndex, RussianNamesAccentsDashesAndARegion) {
-  EXPECT_EQ(namesFound("Москва", 1), std::vector<std::string>{"Moscow, Russia"});
   EXPECT_EQ(namesFound("санкт петербург", 1), std::vector<std::string>{"Saint Petersburg, Russia"});
   EXPECT_EQ(namesFound("SAO PAULO", 1), std::vector<std::string>{"São Paulo, Brazil"});
   const auto portland = index().find("Portland, Maine", 5);
@@ -137,16 +133,13 @@ class Catalogue : public ::testing::Test {
   }
 };
 
-TEST_F(Catalogue, ReadsEitherByteOrder) {
+TEST_F(Catalogue, ReadsEitherByteOrderAndDamagedOrMissingIsEmpty) {
   for (bool big : {false, true}) {
     write(oneMessage(big));
     const MessageCatalogue catalogue(file);
     EXPECT_EQ(catalogue.find("2950159"), "Берлин");
     EXPECT_EQ(catalogue.find("2950158"), "");
   }
-}
-
-TEST_F(Catalogue, DamagedOrMissingIsEmpty) {
   const std::string good = oneMessage(false);
   for (const std::string& bytes : {good.substr(0, 20), good.substr(0, 50), "\xde\x12\x04\x94" + good.substr(4),
                                    good.substr(0, 8) + word(0xfffffff, false) + good.substr(12)}) {

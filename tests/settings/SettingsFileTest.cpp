@@ -26,47 +26,28 @@ auto fields(const SettingsValues& v) {
                   v.northSouth, v.zone, v.timerMs, v.languageMarker, v.azimShift);
 }
 
-// Sets an environment variable, or unsets it for nullptr, until the end of the scope.
-class ScopedEnv {
- public:
-  ScopedEnv(const char* name, const char* value) : name_(name) {
-    if (const char* old = std::getenv(name)) old_ = old;
-    value != nullptr ? ::setenv(name, value, 1) : ::unsetenv(name);
-  }
-  ~ScopedEnv() { old_ ? ::setenv(name_, old_->c_str(), 1) : ::unsetenv(name_); }
-
- private:
-  const char* name_;
-  std::optional<std::string> old_;
-};
-
 }  // namespace
 
+// Whatever follows the last field is ignored; so is a UTF-8 byte order mark.
 TEST(SettingsLine, DocumentedExampleWrittenAndRead) {
   EXPECT_EQ(formatSettingsLine(kExample), kExampleLine);
-  const SettingsReading r = parseSettingsLine(kExampleLine);
-  EXPECT_TRUE(r.complete);
-  EXPECT_EQ(r.fieldsRead, 11);
-  EXPECT_EQ(fields(r.values), fields(kExample));
+  const std::string line = kExampleLine;
+  for (const std::string& bytes : {line, line + "Elsewhere, 1  2  1  3  4  1  5  3000 Азимут, 180 \r\n",
+                                   std::string("Varnholm, 30  15  0  45  0  0  2  1000 Azimuth, 0  extra words, 7\r\n"),
+                                   "\xEF\xBB\xBF" + line}) {
+    const SettingsReading r = parseSettingsLine(bytes);
+    EXPECT_TRUE(r.complete && r.fieldsRead == 11) << bytes;
+    EXPECT_EQ(fields(r.values), fields(kExample)) << bytes;
+  }
 }
 
-TEST(SettingsLine, TextAfterTheLastFieldIgnored) {
-  SettingsReading r =
-      parseSettingsLine(std::string(kExampleLine) + "Elsewhere, 1  2  1  3  4  1  5  3000 Азимут, 180 \r\n");
-  EXPECT_EQ(fields(r.values), fields(kExample));
-  r = parseSettingsLine("Varnholm, 30  15  0  45  0  0  2  1000 Azimuth, 0  extra words, 7\r\n");
-  EXPECT_TRUE(r.complete);
-  EXPECT_EQ(fields(r.values), fields(kExample));
-}
-
-// Cyrillic in the Windows code page is decoded; a UTF-8 byte order mark is dropped.
+// Cyrillic in the Windows code page is decoded.
 TEST(SettingsLine, Cp1251Decoded) {
   const SettingsReading r = parseSettingsLine(
       "\xCC\xEE\xF1\xEA\xE2\xE0, 37  37  0  55  45  0  3  1000 \xC0\xE7\xE8\xEC\xF3\xF2, 180 \r\n");
   EXPECT_TRUE(r.complete);
   EXPECT_EQ(r.values.town, "Москва");
   EXPECT_EQ(r.values.languageMarker, "Азимут");
-  EXPECT_EQ(parseSettingsLine(std::string("\xEF\xBB\xBF") + kExampleLine).values.town, "Varnholm");
 }
 
 // The menu never writes less than a second: a shorter interval would burn a core.
@@ -101,8 +82,6 @@ TEST(SettingsLine, ReadingStopsAtTheFirstFieldOutOfRange) {
   const SettingsReading cut = parseSettingsLine(cases[0].first);
   EXPECT_EQ(cut.values.timerMs, 5000);
   EXPECT_FALSE(cut.values.azimShift.has_value());
-  EXPECT_EQ(parseSettingsLine(cases[2].first).values.zone, 0);
-  EXPECT_EQ(parseSettingsLine(cases[3].first).values.eastWest, -32768);
 }
 
 // A town of the box's own maximum, 32,767 characters, once made a line
@@ -128,12 +107,17 @@ TEST(SettingsLine, TextFieldsCutToTheirLongest) {
   EXPECT_EQ(withoutTextFieldEnds(commas), std::string(kLongestTextField, 'x'));
 }
 
+// No test after this one reads the settings path without setting
+// XDG_CONFIG_HOME first; HOME is put back.
 TEST(SettingsPath, FromHomeWhenXdgConfigHomeUnsetEmptyOrRelative) {
-  const ScopedEnv home("HOME", "/home/observer");
-  for (const char* xdgValue : {static_cast<const char*>(nullptr), "", "relative/config"}) {
-    const ScopedEnv xdg("XDG_CONFIG_HOME", xdgValue);
-    EXPECT_EQ(settingsFilePath(), fs::path("/home/observer/.config/tessaly.ini"));
+  const char* oldHome = std::getenv("HOME");
+  const std::optional<std::string> home = oldHome ? std::optional<std::string>(oldHome) : std::nullopt;
+  ::setenv("HOME", "/home/observer", 1);
+  for (const char* xdg : {"", "relative/config", "unset"}) {
+    std::string_view(xdg) == "unset" ? ::unsetenv("XDG_CONFIG_HOME") : ::setenv("XDG_CONFIG_HOME", xdg, 1);
+    EXPECT_EQ(settingsFilePath(), fs::path("/home/observer/.config/tessaly.ini")) << xdg;
   }
+  home ? ::setenv("HOME", home->c_str(), 1) : ::unsetenv("HOME");
 }
 
 // Only the first line is read, and at most 64 KiB of it: a huge file once

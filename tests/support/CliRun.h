@@ -13,10 +13,7 @@
 
 namespace tessaly::testing {
 
-struct CliRun {
-  int status;
-  std::string out, err;
-};
+struct CliRun { int status; std::string out, err; };
 
 // The redirection says where standard output goes instead of the pipe.
 inline CliRun runProgram(const std::string& program, const std::string& arguments, const std::string& redirect = "") {

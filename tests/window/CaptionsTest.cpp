@@ -24,33 +24,23 @@ struct TranscribedCaption {
   const std::string& in(Language language) const { return language == Language::English ? english : russian; }
 };
 
-std::vector<TranscribedCaption> readTranscribedCaptions() {
-  const std::string path = std::string(TESSALY_GOLDEN_DIR) + "/captions.tsv";
-  std::ifstream in(path);
-  if (!in) throw std::runtime_error("cannot open " + path);
-  std::vector<TranscribedCaption> rows;
-  for (std::string line; std::getline(in, line);) {
-    if (line.empty() || line.starts_with('#')) continue;
-    std::istringstream fields(line);
-    TranscribedCaption row;
-    std::getline(fields, row.control, '\t');
-    std::getline(fields, row.entry, '\t');
-    std::getline(fields, row.english, '\t');
-    std::getline(fields, row.russian, '\t');
-    rows.push_back(row);
-  }
-  return rows;
-}
-
 const std::vector<TranscribedCaption>& transcribedCaptions() {
-  static const std::vector<TranscribedCaption> rows = readTranscribedCaptions();
+  static const std::vector<TranscribedCaption> rows = [] {
+    const std::string path = std::string(TESSALY_GOLDEN_DIR) + "/captions.tsv";
+    std::ifstream in(path);
+    if (!in) throw std::runtime_error("cannot open " + path);
+    std::vector<TranscribedCaption> read;
+    for (std::string line; std::getline(in, line);) {
+      if (line.empty() || line.starts_with('#')) continue;
+      std::istringstream fields(line);
+      TranscribedCaption row;
+      for (std::string* field : {&row.control, &row.entry, &row.english, &row.russian})
+        std::getline(fields, *field, '\t');
+      read.push_back(row);
+    }
+    return read;
+  }();
   return rows;
-}
-
-const TranscribedCaption& transcribed(std::string_view control) {
-  for (const TranscribedCaption& row : transcribedCaptions())
-    if (row.control == control) return row;
-  throw std::invalid_argument("captions.tsv has no " + std::string(control));
 }
 
 class Captions : public ::testing::Test {
@@ -110,9 +100,7 @@ TEST_F(Captions, PhaseNamesAsTranscribed) {
   EXPECT_EQ(seen.size(), 4u);
 }
 
-struct Part {
-  const char *english, *russian;
-};
+struct Part { const char *english, *russian; };
 constexpr Part kNone{"", ""};
 constexpr Part kHours{"hours", "часы"}, kMinutes{"minutes", "минуты"}, kSeconds{"seconds", "секунды"};
 constexpr Part kDegrees{"degrees", "градусы"};
@@ -130,39 +118,36 @@ struct SpokenName {
 constexpr Part kAltitude{"altitude", "высота"}, kAzimuth{"azimuth", "азимут"}, kWhen{"date and time", "дата и время"};
 
 constexpr SpokenName kSpokenNames[] = {
-    {"DateDay", "Date", {"day", "день"}}, {"DateMonth", "Date", {"month", "месяц"}},
-    {"DateYear", "Date", {"year", "год"}},
+    {"DateDay", "Date", {"day", "день"}}, {"DateMonth", "Date", {"month", "месяц"}}, {"DateYear", "Date", {"year", "год"}},
     {"TimeHour", "LocalTime", kHours}, {"TimeMin", "LocalTime", kMinutes}, {"TimeSec", "LocalTime", kSeconds},
-    {"Town", "LocSet", {"town", "город"}},
-    {"LongGrad", "Longitude", kDegrees}, {"LongMin", "Longitude", kMinutes},
-    {"List1", "Longitude", {"East or West", "восток или запад"}},
-    {"LatGrad", "Latitude", kDegrees}, {"LatMin", "Latitude", kMinutes},
-    {"List2", "Latitude", {"North or South", "север или юг"}},
+    {"Town", "LocSet", {"town", "город"}}, {"LongGrad", "Longitude", kDegrees}, {"LongMin", "Longitude", kMinutes},
+    {"List1", "Longitude", {"East or West", "восток или запад"}}, {"LatGrad", "Latitude", kDegrees},
+    {"LatMin", "Latitude", kMinutes}, {"List2", "Latitude", {"North or South", "север или юг"}},
     {"Timezon", "TimZon", kHours}, {"Option1", "Label28", kNone}, {"Option2", "Label29", kNone},
-    {"DOY", "DayYear", kNone}, {"JulianDate", "", kNone},
-    {"SidHour", "SidTime", kHours}, {"SidMin", "SidTime", kMinutes}, {"SidSec", "SidTime", kSeconds},
-    {"LongSun", "", kDegrees}, {"LatLuna", "", kDegrees},
-    {"RAHour", "", kHours}, {"RAMin", "", kMinutes}, {"RASec", "", kSeconds},
-    {"Label33", "DeclSun", {"sign", "знак"}}, {"DeclGrad", "DeclSun", kDegrees},
-    {"DeclMin", "DeclSun", kMinutes}, {"DeclSec", "DeclSun", kSeconds},
-    {"AltTrue", "", kDegrees}, {"AltApp", "", kDegrees}, {"AzimTrue", "AzimSun", kDegrees},
-    {"Distkm", "Distance", {"km", "км"}}, {"DistPer", "Distance", {"percent of the mean", "процент от среднего"}},
-    {"DiamMin", "DiamSun", kMinutes}, {"DiamSec", "DiamSun", kSeconds},
-    {"Fraction", "Phase", {"percent", "проценты"}}, {"Label37", "Label36", {"days", "дни"}},
-    {"Phase1", "", kNone}, {"DatePhase1", "", kWhen}, {"Phase2", "", kNone}, {"DatePhase2", "", kWhen},
-    {"CulmHour(0)", "CulmSun(0)", kHours}, {"CulmMin(0)", "CulmSun(0)", kMinutes},
-    {"ATransit(0)", "CulmSun(0)", kAltitude},
-    {"CulmHour(1)", "CulmSun(1)", kHours}, {"CulmMin(1)", "CulmSun(1)", kMinutes},
-    {"ATransit(1)", "CulmSun(1)", kAltitude},
-    {"RiseHour", "Sunrise", kHours}, {"RiseMin", "Sunrise", kMinutes}, {"RAzim", "Sunrise", kAzimuth},
-    {"SetHour", "Sunset", kHours}, {"SetMin", "Sunset", kMinutes}, {"SAzim", "Sunset", kAzimuth},
+    {"DOY", "DayYear", kNone}, {"JulianDate", "", kNone}, {"SidHour", "SidTime", kHours},
+    {"SidMin", "SidTime", kMinutes}, {"SidSec", "SidTime", kSeconds}, {"LongSun", "", kDegrees},
+    {"LatLuna", "", kDegrees}, {"RAHour", "", kHours}, {"RAMin", "", kMinutes}, {"RASec", "", kSeconds},
+    {"Label33", "DeclSun", {"sign", "знак"}}, {"DeclGrad", "DeclSun", kDegrees}, {"DeclMin", "DeclSun", kMinutes},
+    {"DeclSec", "DeclSun", kSeconds}, {"AltTrue", "", kDegrees}, {"AltApp", "", kDegrees},
+    {"AzimTrue", "AzimSun", kDegrees}, {"Distkm", "Distance", {"km", "км"}},
+    {"DistPer", "Distance", {"percent of the mean", "процент от среднего"}}, {"DiamMin", "DiamSun", kMinutes},
+    {"DiamSec", "DiamSun", kSeconds}, {"Fraction", "Phase", {"percent", "проценты"}},
+    {"Label37", "Label36", {"days", "дни"}}, {"Phase1", "", kNone}, {"DatePhase1", "", kWhen}, {"Phase2", "", kNone},
+    {"DatePhase2", "", kWhen}, {"CulmHour(0)", "CulmSun(0)", kHours}, {"CulmMin(0)", "CulmSun(0)", kMinutes},
+    {"ATransit(0)", "CulmSun(0)", kAltitude}, {"CulmHour(1)", "CulmSun(1)", kHours},
+    {"CulmMin(1)", "CulmSun(1)", kMinutes}, {"ATransit(1)", "CulmSun(1)", kAltitude}, {"RiseHour", "Sunrise", kHours},
+    {"RiseMin", "Sunrise", kMinutes}, {"RAzim", "Sunrise", kAzimuth}, {"SetHour", "Sunset", kHours},
+    {"SetMin", "Sunset", kMinutes}, {"SAzim", "Sunset", kAzimuth},
 };
 
 // A heading such as "Location:" leads its names without the colon.
 std::string heading(std::string_view group, Language language) {
-  std::string caption = transcribed(group).in(language);
-  if (caption.ends_with(':')) caption.pop_back();
-  return caption;
+  for (const TranscribedCaption& row : transcribedCaptions())
+    if (row.control == group) {
+      const std::string& caption = row.in(language);
+      return caption.ends_with(':') ? caption.substr(0, caption.size() - 1) : caption;
+    }
+  throw std::invalid_argument("captions.tsv has no " + std::string(group));
 }
 
 TEST_F(Captions, SpokenNamesBeginWithTheirHeadingAndEndWithWhatTheyTellApart) {

@@ -11,7 +11,6 @@
 #include "settings/SettingsFile.h"
 #include "tests/support/TempConfigHome.h"
 #include "window/Headless.h"
-#include "window/PhaseOffsets.h"
 #include "window/RefusedZone.h"
 
 namespace tessaly {
@@ -39,24 +38,25 @@ struct Linked : HeadlessForm {
   }
 };
 
+// A second before Berlin skips an hour (0:59:59 universal time on
+// 26.3.2023) and before it repeats one (on 29.10.2023, the computer then
+// four hours behind).
 TEST(LinkedZone, TicksShowTheZonesTimeAndTheOffsetChangesAtTheRightTick) {
-  // 0:59:59 universal time on 26.3.2023, a second before Berlin skips an hour.
-  Linked spring(25, 3, 2023, 19, 59, 59);
-  spring.form.Timer1_Timer();
-  EXPECT_EQ(spring.time(), "26.3.2023 1:59:59 1");
-  spring.clock.advance(1);
-  spring.form.Timer1_Timer();
-  EXPECT_EQ(spring.time(), "26.3.2023 3:0:0 2");
-  EXPECT_TRUE(spring.messages.shown.empty());
-
-  // 0:59:59 universal time on 29.10.2023: Berlin repeats an hour.
-  Linked autumn(28, 10, 2023, 20, 59, 59);
-  autumn.clock.computerOffset = std::chrono::hours{-4};
-  autumn.form.Timer1_Timer();
-  EXPECT_EQ(autumn.time(), "29.10.2023 2:59:59 2");
-  autumn.clock.advance(1);
-  autumn.form.Timer1_Timer();
-  EXPECT_EQ(autumn.time(), "29.10.2023 2:0:0 1");
+  const struct {
+    int day, month, hour, computerOffset;
+    const char *before, *after;
+  } cases[] = {{25, 3, 19, -5, "26.3.2023 1:59:59 1", "26.3.2023 3:0:0 2"},
+               {28, 10, 20, -4, "29.10.2023 2:59:59 2", "29.10.2023 2:0:0 1"}};
+  for (const auto& c : cases) {
+    Linked w(c.day, c.month, 2023, c.hour, 59, 59);
+    w.clock.computerOffset = std::chrono::hours{c.computerOffset};
+    w.form.Timer1_Timer();
+    EXPECT_EQ(w.time(), c.before);
+    w.clock.advance(1);
+    w.form.Timer1_Timer();
+    EXPECT_EQ(w.time(), c.after);
+    EXPECT_TRUE(w.messages.shown.empty());
+  }
 }
 
 TEST(LinkedZone, ATickComputesTheUniversalMomentAWindowAtZoneZeroWould) {
@@ -71,14 +71,14 @@ TEST(LinkedZone, ATickComputesTheUniversalMomentAWindowAtZoneZeroWould) {
     EXPECT_EQ(linked.form.model().text(field), plain.form.model().text(field)) << field;
 }
 
+// A refused moment keeps the checks' own message.
 TEST(LinkedZone, CalculateTakesTheOffsetInForceAtTheTypedMoment) {
-  struct Case {
-    const char *day, *month, *year, *hour, *minute, *shown;
-  } cases[] = {
-      {"26", "3", "2023", "2", "30", "26.3.2023 3:30:0 2"},    // skipped: on by the gap
-      {"29", "10", "2023", "2", "30", "29.10.2023 2:30:0 2"},  // repeated: the earlier offset
-      {"1", "7", "2026", "12", "0", "1.7.2026 12:0:0 2"},
-      {"31", "12", "2026", "23", "59", "31.12.2026 23:59:0 1"},
+  struct Case { const char *day, *month, *year, *hour, *minute, *shown, *message; } cases[] = {
+      {"26", "3", "2023", "2", "30", "26.3.2023 3:30:0 2", ""},    // skipped: on by the gap
+      {"29", "10", "2023", "2", "30", "29.10.2023 2:30:0 2", ""},  // repeated: the earlier offset
+      {"1", "7", "2026", "12", "0", "1.7.2026 12:0:0 2", ""},
+      {"31", "12", "2026", "23", "59", "31.12.2026 23:59:0 1", ""},
+      {"1", "7", "2026", "25", "0", "", "Uncorrect input Hours!"},
   };
   for (const Case& c : cases) {
     Linked w(1, 1, 2026, 0, 0, 0);
@@ -86,8 +86,10 @@ TEST(LinkedZone, CalculateTakesTheOffsetInForceAtTheTypedMoment) {
     w.form.model().setTexts({{"DateDay", c.day}, {"DateMonth", c.month}, {"DateYear", c.year},
                              {"TimeHour", c.hour}, {"TimeMin", c.minute}, {"TimeSec", "0"}});
     w.form.Command2_Click();
-    EXPECT_EQ(w.time(), c.shown);
-    EXPECT_TRUE(w.messages.shown.empty());
+    if (*c.shown) {
+      EXPECT_EQ(w.time(), c.shown);
+    }
+    EXPECT_EQ(w.messages.first().value_or(""), c.message);
   }
 }
 
@@ -110,19 +112,6 @@ TEST(LinkedZone, PhasesShowTheOffsetInForceAtThePhase) {
   ticking.form.Timer1_Timer();
   EXPECT_EQ(ticking.form.model().text("DatePhase2"), "2.4.2026 3:13");
 
-  const auto berlin = findNamedZone("Europe/Berlin");
-  EXPECT_EQ(phaseDateInItsOffset(*berlin, "1", "1.7.2026 23:20"), "2.7.2026 0:20");
-  EXPECT_EQ(phaseDateInItsOffset(*berlin, "2", "1.7.2026 23:20"), "1.7.2026 23:20");
-  EXPECT_EQ(phaseDateInItsOffset(FixedZone("1"), "1", "1.7.2026 23:20"), "1.7.2026 23:20");
-}
-
-TEST(LinkedZone, ATypedMomentTheChecksRefuseKeepsItsMessage) {
-  Linked w(1, 1, 2026, 0, 0, 0);
-  WindowModel& m = w.form.model();
-  m.setSelected("Option2", true);
-  m.setText("TimeHour", "25");
-  w.form.Command2_Click();
-  EXPECT_EQ(w.messages.first(), "Uncorrect input Hours!");
 }
 
 TEST(LinkedZone, SavedOnASecondLineAndBackAfterARestart) {
@@ -175,21 +164,14 @@ TEST(LinkedZone, ASavedZoneThatCannotBeReadIsNamedAndItsOffsetKept) {
   std::ofstream(folder / "Europe/Berlin", std::ios::binary) << "TZif2";  // cut short
   const std::string english = "Ost, 10  0  1  50  0  1  1.5  3000 Azimuth, 180 \r\n";
   const std::string russian = "Ost, 10  0  1  50  0  1  1.5  3000 Азимут, 180 \r\n";
-  struct Case {
-    std::string bytes, message;
-  };
+  struct Case { std::string bytes, message; };
   const Case cases[] = {
       {english + "zone=Europe/Berlin\r\n",
        "The saved time zone Europe/Berlin could not be read from the system's time zone database; the Timezone box "
        "keeps the saved offset 1.5."},
-      {english + "zone=Europe/Paris\r\n",  // not in the folder
-       "The saved time zone Europe/Paris could not be read from the system's time zone database; the Timezone box "
-       "keeps the saved offset 1.5."},
       {russian + "zone=Europe/Berlin\r\n",
        "Не удалось прочитать сохранённый часовой пояс Europe/Berlin из базы часовых поясов системы; в поле «Часовой "
        "пояс» остаётся сохранённое смещение 1.5."},
-      {english, ""},
-      {"Ost, 10 \r\nzone=Europe/Berlin\r\n", ""},  // start-up stops before the second line
   };
   for (const Case& c : cases) {
     TempConfigHome home;
@@ -200,7 +182,6 @@ TEST(LinkedZone, ASavedZoneThatCannotBeReadIsNamedAndItsOffsetKept) {
     EXPECT_EQ(f.form.linkedZone().name(), "") << c.bytes;
     EXPECT_TRUE(f.messages.shown.empty()) << c.bytes;
     EXPECT_EQ(refusedZoneMessage(f.form).value_or(""), c.message);
-    if (c.message.empty()) continue;
     EXPECT_EQ(f.form.model().text("Timezon"), "1.5");
     // Linked by hand later, the message is gone.
     f.form.linkedZone().setZoneFolder(kZoneFolder);

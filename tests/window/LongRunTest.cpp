@@ -10,6 +10,7 @@
 #include <string>
 
 #include "tests/support/TempConfigHome.h"
+#include "tests/support/TypedWindow.h"
 #include "tests/support/ValueFields.h"
 #include "window/Headless.h"
 
@@ -70,11 +71,8 @@ TEST(LongRun, FourCenturiesOfTicksKeepEveryFieldANumberAndTheHeapFlat) {
     m.setSelected("Option2", true);
     f.form.Command2_Click();
     ASSERT_EQ(testing::badValueField(m), "") << "Calculate after tick " << i;
-    if (segment % 3 == 0) f.form.me1_12_Click();
-    if (segment % 3 == 1) f.form.me1_13_Click();
-    if (segment % 3 == 2) f.form.me1_14_Click();
-    if (segment % 2 == 0) f.form.me1_10_Click();
-    if (segment % 2 == 1) f.form.me1_9_Click();
+    testing::chooseReference(f.form, static_cast<int>(segment % 3));
+    segment % 2 == 0 ? f.form.me1_10_Click() : f.form.me1_9_Click();
     m.setSelected("Option1", true);
     if (segment == 12) heapAfterWarmUp = heapInUse();  // every reference and language seen
   }

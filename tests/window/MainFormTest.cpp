@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "tests/support/TempConfigHome.h"
+#include "tests/support/ValueFields.h"
 #include "window/Headless.h"
 
 namespace tessaly {
@@ -29,24 +30,18 @@ class MainFormTest : public ::testing::Test {
 // The initial texts are checked by the start-up tests, the captions by the
 // window's own.
 TEST_F(MainFormTest, StartsTrackingAndManualUnlocksTheLocation) {
-  EXPECT_TRUE(model().selected("Option1"));
-  EXPECT_TRUE(model().checked("me1_2"));
-  EXPECT_TRUE(model().checked("me1_12"));
+  EXPECT_TRUE(model().checked("me1_2") && model().checked("me1_12"));
   EXPECT_FALSE(f.form.state().AzimShift.has_value());
-  EXPECT_TRUE(model().timerRunning());
-  for (auto field : kLockedInRealTime) EXPECT_FALSE(model().enabled(field)) << field;
   // Rise, set and culminations are computed at start; the rest waits for the
   // first tick.
   EXPECT_NE(model().text("RAzim"), "-124");
   EXPECT_EQ(model().text("JulianDate"), "2455325.25874");
-
-  model().setSelected("Option2", true);
-  EXPECT_FALSE(model().selected("Option1"));
-  EXPECT_EQ(model().timerInterval(), 0);
-  for (auto field : kLockedInRealTime) EXPECT_TRUE(model().enabled(field)) << field;
-  EXPECT_TRUE(model().enabled("Town"));
-  model().setSelected("Option1", true);
-  for (auto field : kLockedInRealTime) EXPECT_FALSE(model().enabled(field)) << field;
+  for (bool manual : {false, true, false}) {
+    model().setSelected(manual ? ElementName("Option2") : ElementName("Option1"), true);
+    EXPECT_EQ(model().selected("Option1"), !manual);
+    EXPECT_EQ(model().timerRunning(), !manual);
+    for (auto field : kLockedInRealTime) EXPECT_EQ(model().enabled(field), manual) << field;
+  }
 }
 
 // A toolkit may deliver timer events while a modal box is open.
@@ -79,32 +74,21 @@ TEST_F(MainFormTest, AzimuthItemsRewriteRiseAndSetAtOnceButNotTheCurrentAzimuth)
   EXPECT_EQ(model().text("RAzim"), "298.9");
   EXPECT_EQ(model().text("SAzim"), "58.6");
   EXPECT_EQ(model().text("AzimTrue"), "341.6");
-  EXPECT_TRUE(model().checked("me1_13"));
-  EXPECT_FALSE(model().checked("me1_12"));
-
+  EXPECT_TRUE(model().checked("me1_13") && !model().checked("me1_12"));
   f.form.me1_14_Click();
   EXPECT_EQ(model().text("RAzim"), "-61.1");
   f.form.Command2_Click();
   EXPECT_EQ(model().text("AzimTrue"), "161.6");
-  f.form.me1_12_Click();
-  EXPECT_EQ(model().text("RAzim"), "118.9");
-  EXPECT_TRUE(model().checked("me1_12"));
-  EXPECT_FALSE(model().checked("me1_14"));
 }
 
-TEST_F(MainFormTest, LanguageSwitchKeepsTheListChoiceAndTranslatesPhases) {
+// The entries and phase names themselves are checked against the
+// transcribed captions.
+TEST_F(MainFormTest, LanguageSwitchKeepsWestChosen) {
   model().selectEntry("List1", 1);
-  f.form.Timer1_Timer();
-  const std::string englishPhase = model().text("Phase1");
   f.form.me1_10_Click();
-  EXPECT_EQ(model().entries("List1"), (std::vector<std::string>{"Вост.", "Зап."}));
   EXPECT_EQ(model().topEntry("List1"), 1);
-  EXPECT_NE(model().text("Phase1"), englishPhase);
   f.form.Timer1_Timer();
-  EXPECT_LT(f.form.state().ObsLong, 0);  // West still negates the longitude
-
-  f.form.me1_9_Click();
-  EXPECT_EQ(model().text("Phase1"), englishPhase);
+  EXPECT_LT(f.form.state().ObsLong, 0);
 }
 
 // Ticks restarted by an interval item overwrote the date typed in manual
@@ -126,9 +110,6 @@ TEST_F(MainFormTest, IntervalChosenInManualLeavesTheTicksStopped) {
   EXPECT_EQ(model().timerInterval(), 5000);
 }
 
-constexpr ElementName kRiseSetCulm[] = {"RiseHour", "RiseMin",    "RAzim",       "SetHour",
-                                             "SetMin",   "SAzim",      "CulmHour(0)", "CulmMin(0)",
-                                             "ATransit(0)", "CulmHour(1)", "CulmMin(1)", "ATransit(1)"};
 constexpr ElementName kPhases[] = {"Phase1", "DatePhase1", "Phase2", "DatePhase2"};
 
 std::vector<std::string> texts(const WindowModel& m, std::span<const ElementName> fields) {
@@ -140,11 +121,11 @@ std::vector<std::string> texts(const WindowModel& m, std::span<const ElementName
 TEST_F(MainFormTest, TickAcrossMidnightLeavesRiseSetAndCulminations) {
   f.clock.set(9, 12, 2026, 23, 59, 59);
   f.form.Timer1_Timer();
-  const auto before = texts(model(), kRiseSetCulm);
+  const auto before = texts(model(), testing::riseSetCulmFields());
   f.clock.set(10, 12, 2026, 0, 0, 1);
   f.form.Timer1_Timer();
   EXPECT_EQ(model().text("DateDay"), "10");
-  EXPECT_EQ(texts(model(), kRiseSetCulm), before);
+  EXPECT_EQ(texts(model(), testing::riseSetCulmFields()), before);
 }
 
 // Rise, set, culminations and phases of today at once, as Calculate gives them.
@@ -154,12 +135,12 @@ TEST_F(MainFormTest, ChoosingRealTimeRecomputesPhasesRiseAndSetAtOnce) {
     model().setTexts({{"DateDay", day}, {"DateMonth", "12"}, {"DateYear", year},
                       {"TimeHour", "9"}, {"TimeMin", "5"}, {"TimeSec", "3"}});
     f.form.Command2_Click();
-    return std::pair{texts(model(), kRiseSetCulm), texts(model(), kPhases)};
+    return std::pair{texts(model(), testing::riseSetCulmFields()), texts(model(), kPhases)};
   };
   const auto today = calculate("9", "2026");
   ASSERT_NE(calculate("1", "2015"), today);
   model().setSelected("Option1", true);
-  EXPECT_EQ(std::pair(texts(model(), kRiseSetCulm), texts(model(), kPhases)), today);
+  EXPECT_EQ(std::pair(texts(model(), testing::riseSetCulmFields()), texts(model(), kPhases)), today);
 }
 
 }  // namespace

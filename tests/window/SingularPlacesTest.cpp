@@ -6,13 +6,12 @@
 #include <array>
 #include <cmath>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "engine/NumberReading.h"
 #include "engine/NumberText.h"
+#include "tests/support/TypedWindow.h"
 #include "tests/support/ValueFields.h"
-#include "window/Headless.h"
 
 namespace tessaly {
 namespace {
@@ -21,29 +20,18 @@ using testing::badValueField;
 
 // Day, month, year, hour, minute and second, as typed and as the clock reads them.
 using Moment = std::array<int, 6>;
-constexpr ElementName kMomentFields[] = {"DateDay",  "DateMonth", "DateYear",
-                                         "TimeHour", "TimeMin",   "TimeSec"};
 
-struct Window : HeadlessForm {
-  explicit Window(int reference = 0) {
-    setAngleConstants(form.state());
-    if (reference == 0) form.me1_12_Click();
-    if (reference == 1) form.me1_13_Click();
-    if (reference == 2) form.me1_14_Click();
-  }
-  WindowModel& m() { return form.model(); }
+struct Window : testing::TypedWindow {
+  explicit Window(int reference = 0) { testing::chooseReference(form, reference); }
 
   // Calculate in Manual; degrees east and north, negative West and South.
   void calculate(const Moment& t, double longitude, double latitude, const std::string& zone) {
     m().setSelected("Option2", true);
-    for (int k = 0; k < 6; ++k) m().setText(kMomentFields[k], std::to_string(t[k]));
-    m().setText("LongGrad", numberText(std::fabs(longitude)));
-    m().setText("LatGrad", numberText(std::fabs(latitude)));
-    m().setText("Timezon", zone);
-    m().setTexts({{"LongMin", "0"}, {"LatMin", "0"}});
+    for (int k = 0; k < 6; ++k) m().setText(dateAndTimeFields()[k], std::to_string(t[k]));
     m().selectEntry("List1", longitude < 0);
     m().selectEntry("List2", latitude < 0);
-    form.Command2_Click();
+    TypedWindow::calculate({{"LongGrad", numberText(std::fabs(longitude))},
+                            {"LatGrad", numberText(std::fabs(latitude))}, {"Timezon", zone}});
   }
 
   // Real-time tracking from the same place, one tick at the same moment.

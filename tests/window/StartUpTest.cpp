@@ -63,10 +63,7 @@ TEST(StartUp, AzimuthOffsetsRestoreTheirMarks) {
   TempConfigHome home;
   Session().form.me1_7_Click();  // an offset never chosen is saved as an empty field
   EXPECT_EQ(home.readSettings(), "Varnholm, 30  15  0  45  0  0  2  1000 Azimuth,\r\n");
-  struct Reference {
-    const char* offset;
-    ElementName item;
-  };
+  struct Reference { const char* offset; ElementName item; };
   for (auto [offset, item] : {Reference{"", "me1_12"}, {" 180 ", "me1_13"}, {" 90 ", "me1_14"}}) {
     const std::string line = std::string("Varnholm, 30  15  0  45  0  0  2  1000 Azimuth,") + offset + "\r\n";
     home.writeSettings(line);
