@@ -3,11 +3,12 @@
 // settings, manual mode, the typed fields, Calculate. The almanac's rows are
 // checked against it.
 #include <memory>
+#include <regex>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "tests/support/TempConfigHome.h"
+#include "window/CalculateFields.h"
 #include "window/Headless.h"
 
 namespace tessaly::testing {
@@ -17,6 +18,9 @@ using Typed = std::vector<FieldText>;
 // 30°15' E, 45° N in zone 2, as in the command line's own examples.
 inline const Typed kPlace = {{"LongGrad", "30"}, {"LongMin", "15"}, {"LatGrad", "45"}, {"LatMin", "0"},
                              {"Timezon", "2"}};
+// Berlin in winter time.
+inline const Typed kBerlin = {{"LongGrad", "13"}, {"LongMin", "24"}, {"LatGrad", "52"}, {"LatMin", "31"},
+                              {"Timezon", "1"}};
 
 inline std::unique_ptr<HeadlessForm> typedForm(const Typed& typed) {
   TempConfigHome home;
@@ -29,14 +33,10 @@ inline std::unique_ptr<HeadlessForm> typedForm(const Typed& typed) {
 
 // The form after Calculate of the typed place, date "D.M.YYYY" and time "H:M:S".
 inline std::unique_ptr<HeadlessForm> singleRun(Typed typed, const std::string& date, const std::string& time) {
-  const auto dot1 = date.find('.'), dot2 = date.rfind('.');
-  const auto colon1 = time.find(':'), colon2 = time.rfind(':');
-  typed.insert(typed.end(), {{"DateDay", date.substr(0, dot1)},
-                             {"DateMonth", date.substr(dot1 + 1, dot2 - dot1 - 1)},
-                             {"DateYear", date.substr(dot2 + 1)},
-                             {"TimeHour", time.substr(0, colon1)},
-                             {"TimeMin", time.substr(colon1 + 1, colon2 - colon1 - 1)},
-                             {"TimeSec", time.substr(colon2 + 1)}});
+  static const std::regex separator("[.:]");
+  const std::string both = date + "." + time;
+  std::sregex_token_iterator part(both.begin(), both.end(), separator, -1);
+  for (ElementName field : dateAndTimeFields()) typed.push_back({field, *part++});
   auto f = typedForm(typed);
   f->form.Command2_Click();
   return f;

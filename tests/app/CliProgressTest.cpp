@@ -52,9 +52,7 @@ TEST(CliProgress, AnInterruptATerminationOrAClosedPipeClearsTheProgressLine) {
   testing::TempConfigHome home;
   for (const int signal : {SIGINT, SIGTERM, SIGPIPE}) {
     const int master = posix_openpt(O_RDWR | O_NOCTTY);
-    ASSERT_GE(master, 0);
-    ASSERT_EQ(grantpt(master), 0);
-    ASSERT_EQ(unlockpt(master), 0);
+    ASSERT_TRUE(master >= 0 && grantpt(master) == 0 && unlockpt(master) == 0);
     // A socket in place of a pipe: its reading end can be shut while read.
     int rows[2];
     ASSERT_EQ(socketpair(AF_UNIX, SOCK_STREAM, 0, rows), 0);

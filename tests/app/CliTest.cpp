@@ -15,8 +15,10 @@ namespace {
 
 using testing::runCli;
 
+// Every test runs with a settings folder of its own, never the user's.
+const testing::TempConfigHome kHome;
+
 TEST(CliProgram, PrintsEveryFieldAsJsonAndReportsRefusalsByStatus) {
-  testing::TempConfigHome home;
   // A lower-case side and an angle without minutes are read as well.
   const auto ok = runCli("--date 6.12.2026 --time 21:30 --zone 2 --lon 30:15e --lat 45N --json");
   ASSERT_EQ(ok.status, 0);
@@ -39,7 +41,6 @@ constexpr const char* kMoment = "--date 6.12.2026 --time 21:30 --zone 2 --lon 30
 // Any bytes in any field: an invalid UTF-8 byte once made the JSON writer
 // abort the program. Both outputs stay valid UTF-8.
 TEST(CliProgram, InvalidUtf8InEveryFieldGivesValidOutput) {
-  testing::TempConfigHome home;
   const char* fields[] = {"DateDay", "DateMonth", "DateYear", "TimeHour", "TimeMin", "TimeSec",
                           "LongGrad", "LongMin", "LatGrad", "LatMin", "Timezon", "Town"};
   const char* bytes[] = {"\xff", "\xc3", "\xed\xa0\x80", "\xc0\xaf", "\xf4\x90\x80\x80"};
@@ -60,8 +61,8 @@ TEST(CliProgram, InvalidUtf8InEveryFieldGivesValidOutput) {
 
 // Output that was never written is no success.
 TEST(CliProgram, UnwritableOutputIsReportedWithStatus74) {
-  testing::TempConfigHome home;
-  for (const std::string& arguments : {std::string(kMoment), std::string(kMoment) + " --json", std::string("--help")}) {
+  for (const std::string& arguments : {std::string(kMoment), kMoment + std::string(" --json"), std::string("--help"),
+                                       std::string("--zone 2 --lon 0E --lat 0N --from 1.1.2026 --days 400 --step 1h")}) {
     const auto run = runCli(arguments, ">/dev/full");
     EXPECT_EQ(run.status, 74) << arguments;
     EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
@@ -86,7 +87,6 @@ TEST(WindowProgram, UnwritableAnswerIsReportedWithStatus74) {
 // The values stand in one column, counted in characters shown, at least two
 // blanks after the longest Russian caption.
 TEST(CliProgram, RussianColumnsAlignedByCharacters) {
-  testing::TempConfigHome home;
   const auto run = runCli(std::string(kMoment) + " --lang ru");
   ASSERT_EQ(run.status, 0);
   std::istringstream lines(run.out);

@@ -5,39 +5,28 @@
 // Input: one byte of choices (bit 0 West, bit 1 South, bit 2 choose an
 // azimuth item, bits 3-4 which one, bit 5 switch to real-time tracking),
 // then the eleven input texts separated by '|'.
-#include <array>
 #include <cstdint>
 #include <string_view>
 
 #include "tests/fuzz/FuzzChecks.h"
+#include "window/CalculateFields.h"
 #include "window/Headless.h"
 #include "window/MainForm.h"
 
-namespace {
-
 using namespace tessaly;
-
-
-constexpr std::array<std::string_view, 11> kInputs = {
-    "DateDay", "DateMonth", "DateYear", "TimeHour", "TimeMin", "TimeSec",
-    "LongGrad", "LongMin", "LatGrad", "LatMin", "Timezon"};
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   if (size == 0) return 0;
   const unsigned choices = data[0];
   std::string_view rest(reinterpret_cast<const char*>(data) + 1, size - 1);
 
-  FixedClock clock;
-  clock.set(9, 12, 2026, 21, 0, 0);
-  SilentMessages messages;
-  NoExit exit;
-  MainForm form(clock, messages, exit);
+  HeadlessForm f;
+  f.clock.set(9, 12, 2026, 21, 0, 0);
+  MainForm& form = f.form;
   setAngleConstants(form.state());
   WindowModel& model = form.model();
   model.setSelected("Option2", true);
-  for (std::string_view field : kInputs) {
+  for (ElementName field : inputFields()) {
     const std::size_t bar = rest.find('|');
     model.setText(field, rest.substr(0, bar));
     rest = bar == std::string_view::npos ? std::string_view() : rest.substr(bar + 1);

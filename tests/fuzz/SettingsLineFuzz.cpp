@@ -4,13 +4,12 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
-#include <filesystem>
 #include <fstream>
-#include <string>
 #include <string_view>
 
 #include "settings/SettingsFile.h"
 #include "tests/fuzz/FuzzChecks.h"
+#include "tests/support/TempConfigHome.h"
 #include "window/Headless.h"
 #include "window/MainForm.h"
 
@@ -18,18 +17,8 @@ namespace {
 
 using namespace tessaly;
 
-
 // A private settings folder for the whole run.
-const std::filesystem::path& settingsFile() {
-  static const std::filesystem::path file = [] {
-    std::string pattern = (std::filesystem::temp_directory_path() / "tessaly-fuzz-XXXXXX").string();
-    const char* dir = mkdtemp(pattern.data());
-    if (dir == nullptr) std::abort();
-    setenv("XDG_CONFIG_HOME", dir, 1);
-    return settingsFilePath();
-  }();
-  return file;
-}
+const testing::TempConfigHome kHome;
 
 }  // namespace
 
@@ -40,14 +29,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (r.fieldsRead >= 9 && r.values.timerMs < 1000) std::abort();
   if (r.values.azimShift && !(std::fabs(*r.values.azimShift) <= 360)) std::abort();
 
-  std::ofstream(settingsFile(), std::ios::binary | std::ios::trunc).write(bytes.data(), std::streamsize(size));
-  FixedClock clock;
-  clock.set(9, 12, 2026, 21, 0, 0);
-  SilentMessages messages;
-  NoExit exit;
-  MainForm form(clock, messages, exit);
-  form.Form_Load();
-  form.Timer1_Timer();
-  fuzz::requireFiniteValueFields(form.model());
+  std::ofstream(kHome.settingsFile(), std::ios::binary | std::ios::trunc).write(bytes.data(), std::streamsize(size));
+  HeadlessForm f;
+  f.clock.set(9, 12, 2026, 21, 0, 0);
+  f.form.Form_Load();
+  f.form.Timer1_Timer();
+  fuzz::requireFiniteValueFields(f.form.model());
   return 0;
 }
