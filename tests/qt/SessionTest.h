@@ -43,7 +43,7 @@ class SessionTest : public QObject {
     const QString wanted = name ? QString(name) : QString();
     if (T* found = session_->view.findChild<T*>(wanted)) return found;
     if (QWidget* almanac = almanacWindow()) {
-      if (auto* itself = qobject_cast<T*>(almanac); itself && (!name || almanac->objectName() == wanted)) return itself;
+      if (auto* itself = dynamic_cast<T*>(almanac); itself && (!name || almanac->objectName() == wanted)) return itself;
       if (T* found = almanac->findChild<T*>(wanted)) return found;
     }
     qFatal("no %s in the windows", name ? name : "such child");
