@@ -1,14 +1,11 @@
 // Where to look: the sky path's geometry on its disc and its spoken
-// description, from the day the almanac charts.
+// description.
 #include <gtest/gtest.h>
 
 #include <array>
 #include <cmath>
 
-#include "almanacwindow/AlmanacForm.h"
 #include "almanacwindow/SkyPath.h"
-#include "tests/support/TempConfigHome.h"
-#include "window/Headless.h"
 
 namespace tessaly {
 namespace {
@@ -23,11 +20,8 @@ TEST(SkyPath, TheDiscHasTheZenithAtItsCentreNorthUpAndEastRight) {
   EXPECT_NEAR(south.x, 0, 1e-12);
   EXPECT_NEAR(south.y, 0.5, 1e-12);
   EXPECT_GT(radius(skyPoint(-10, 0)), 1);
-  EXPECT_EQ(compassPoint(0), 0);
-  EXPECT_EQ(compassPoint(354), 0);
-  EXPECT_EQ(compassPoint(90), 4);
-  EXPECT_EQ(compassPoint(-90), 12);
-  EXPECT_EQ(compassPoint(118.9), 5);
+  for (auto [azimuth, point] : {std::pair{0.0, 0}, {354.0, 0}, {90.0, 4}, {-90.0, 12}, {118.9, 5}})
+    EXPECT_EQ(compassPoint(azimuth), point) << azimuth;
 }
 
 // A path that crosses north between two samples meets the rim there, not
@@ -64,43 +58,6 @@ TEST(SkyPath, TheRingsDegreesStandClearOfThePath) {
   const double across = labelAzimuth({{-1, 45}, {40, 45}, {89, 45}, {40, 225}, {-1, 225}});
   EXPECT_TRUE(across == 315 || across == 135) << across;
   EXPECT_EQ(labelAzimuth({{-10, 0}, {-20, 90}}), 315) << "with nothing drawn, the first diagonal";
-}
-
-TEST(SkyPath, TheDaysPathRisesAndSetsWhereTheWindowSays) {
-  testing::TempConfigHome home;
-  HeadlessForm f;
-  f.clock.set(6, 12, 2026, 21, 30, 0);
-  f.form.Form_Load();
-  f.form.model().setSelected("Option2", true);
-  f.form.model().setTexts({{"DateDay", "6"}, {"DateMonth", "12"}, {"DateYear", "2026"},
-                           {"TimeHour", "9"}, {"TimeMin", "30"}, {"TimeSec", "0"}});
-  f.form.Command2_Click();
-  AlmanacForm almanac(f.form, f.messages);
-  almanac.dayChartChosen();
-  const SkyPath path = skyPath(almanac.day(), almanac.moment());
-
-  ASSERT_EQ(path.runs.size(), 1u);
-  for (const SkyPoint& p : path.runs[0]) EXPECT_LE(radius(p), 1 + 1e-9);
-  EXPECT_NEAR(radius(path.runs[0].front()), 1, 1e-9);
-  EXPECT_NEAR(radius(path.runs[0].back()), 1, 1e-9);
-  // Up from before 5:00 to after 14:00: the hours 5 to 14.
-  ASSERT_EQ(path.hours.size(), 10u);
-  EXPECT_EQ(path.hours.front().hour, 5);
-  ASSERT_EQ(path.ends.size(), 2u);
-  EXPECT_EQ(path.ends[0].timeText, "4:55");
-  EXPECT_EQ(path.ends[0].azimuthText, "118.9");
-  EXPECT_GT(path.ends[0].at.x, 0) << "rises in the east";
-  EXPECT_GT(path.ends[0].at.y, 0) << "south of east";
-  // At 9:30, near its highest, in the south.
-  ASSERT_TRUE(path.moon);
-  EXPECT_GT(path.moon->y, 0.5);
-
-  EXPECT_EQ(skyPathSpoken(almanac.day(), Language::English),
-            "Rises at 4:55 in the east-southeast. Highest at 9:38 in the south at 24°. "
-            "Sets at 14:14 in the west-southwest.");
-  EXPECT_EQ(skyPathSpoken(almanac.day(), Language::Russian),
-            "Восходит в 4:55 на востоко-юго-востоке. Выше всего в 9:38 на юге, на высоте 24°. "
-            "Заходит в 14:14 на западо-юго-западе.");
 }
 
 }  // namespace
