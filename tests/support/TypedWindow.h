@@ -9,8 +9,11 @@ namespace tessaly::testing {
 
 // The azimuth reference by its place in the menu: north, south, south signed.
 inline void chooseReference(MainForm& form, int reference) {
-  constexpr void (MainForm::*kItems[])() = {&MainForm::me1_12_Click, &MainForm::me1_13_Click, &MainForm::me1_14_Click};
-  (form.*kItems[reference])();
+  switch (reference) {
+    case 0: form.me1_12_Click(); break;
+    case 1: form.me1_13_Click(); break;
+    default: form.me1_14_Click(); break;
+  }
 }
 
 struct TypedWindow : HeadlessForm {
